@@ -1,0 +1,240 @@
+#include "convert_command.h"
+
+#include "catalogue.h"
+#include "conversion_run.h"
+#include "string_host.h"
+#include "text_encoding.h"
+
+#include "pelmark_version.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <optional>
+#include <sstream>
+
+namespace pelmark::cli {
+namespace {
+
+constexpr const char *kUsage =
+    "Использование:\n"
+    "  pelmark-convert --list\n"
+    "  pelmark-convert --model МОДЕЛЬ [--raw] [--cliche-out ФАЙЛ] [--output ФАЙЛ.rtf] [ВХОД]\n"
+    "  pelmark-convert --text [--raw] [ВХОД]\n"
+    "\n"
+    "Переводит текст клише в коды для выбранной модели ККМ и печатает листинг.\n"
+    "\n"
+    "  --list              список моделей: команда, название, ширина строки\n"
+    "  --model МОДЕЛЬ      команда (mnuAMC100k) или название модели (\"АМС-100К\")\n"
+    "  --text              только показать текст клише, как его прочтёт программа\n"
+    "  --raw               взять текст как есть, не меняя концы строк\n"
+    "  --cliche-out ФАЙЛ   записать текст клише после выравнивания (UTF-8)\n"
+    "  --output ФАЙЛ.rtf   записать листинг документом RTF\n"
+    "  --help, --version\n"
+    "\n"
+    "ВХОД - файл с текстом клише (UTF-8 или Windows-1251); без него или \"-\" - стандартный ввод.\n"
+    "Коды выхода: 0 - готово, 1 - строка длиннее допустимой, 2 - ошибка вызова или ввода.\n";
+
+struct Options {
+    enum class Mode { Convert, Text, List, Help, Version } mode = Mode::Convert;
+    std::optional<std::string> model;
+    std::optional<std::string> input;
+    std::optional<std::string> clicheOut;
+    std::optional<std::string> rtfOut;
+    bool raw = false;
+};
+
+struct UsageError {
+    std::string message;
+};
+
+std::optional<Options> parseOptions(const std::vector<std::string> &args, UsageError &error)
+{
+    Options options;
+    int modes = 0;
+    auto takeValue = [&](std::size_t &i, const std::string &name) -> std::optional<std::string> {
+        const std::string &arg = args[i];
+        if (arg.size() > name.size() && arg[name.size()] == '=')
+            return arg.substr(name.size() + 1);
+        if (i + 1 >= args.size()) {
+            error.message = "у параметра " + name + " нет значения";
+            return std::nullopt;
+        }
+        return args[++i];
+    };
+    auto is = [](const std::string &arg, const std::string &name) {
+        return arg == name || (arg.starts_with(name) && arg.size() > name.size() && arg[name.size()] == '=');
+    };
+
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string &arg = args[i];
+        if (arg == "--help" || arg == "-h") {
+            options.mode = Options::Mode::Help, ++modes;
+        } else if (arg == "--version" || arg == "-V") {
+            options.mode = Options::Mode::Version, ++modes;
+        } else if (arg == "--list") {
+            options.mode = Options::Mode::List, ++modes;
+        } else if (arg == "--text") {
+            options.mode = Options::Mode::Text, ++modes;
+        } else if (arg == "--raw") {
+            options.raw = true;
+        } else if (is(arg, "--model")) {
+            if (!(options.model = takeValue(i, "--model")))
+                return std::nullopt;
+        } else if (is(arg, "--cliche-out")) {
+            if (!(options.clicheOut = takeValue(i, "--cliche-out")))
+                return std::nullopt;
+        } else if (is(arg, "--output")) {
+            if (!(options.rtfOut = takeValue(i, "--output")))
+                return std::nullopt;
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            error.message = "неизвестный параметр " + arg;
+            return std::nullopt;
+        } else if (options.input) {
+            error.message = "можно указать только один входной файл";
+            return std::nullopt;
+        } else {
+            options.input = arg;
+        }
+    }
+
+    if (modes > 1) {
+        error.message = "параметры --list, --text, --help и --version не сочетаются";
+        return std::nullopt;
+    }
+    const bool convert = options.mode == Options::Mode::Convert;
+    if (convert && !options.model) {
+        error.message = "не указана модель (--model)";
+        return std::nullopt;
+    }
+    if (!convert && (options.model || options.clicheOut || options.rtfOut)) {
+        error.message = "--model, --cliche-out и --output нужны только для перевода";
+        return std::nullopt;
+    }
+    if (options.mode == Options::Mode::List && (options.input || options.raw)) {
+        error.message = "--list не читает ввод";
+        return std::nullopt;
+    }
+    return options;
+}
+
+std::optional<std::string> readAll(const std::optional<std::string> &path, std::istream &in,
+                                   std::ostream &err)
+{
+    if (!path || *path == "-") {
+        std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        if (in.bad()) {
+            err << "pelmark-convert: не удалось прочитать стандартный ввод\n";
+            return std::nullopt;
+        }
+        return bytes;
+    }
+    std::error_code ec;
+    if (std::filesystem::is_directory(*path, ec)) {
+        err << "pelmark-convert: " << *path << " - это папка, а не файл\n";
+        return std::nullopt;
+    }
+    std::ifstream file(*path, std::ios::binary);
+    if (!file) {
+        err << "pelmark-convert: не удалось открыть файл " << *path << "\n";
+        return std::nullopt;
+    }
+    std::ostringstream bytes;
+    bytes << file.rdbuf();
+    if (file.bad()) {
+        err << "pelmark-convert: не удалось прочитать файл " << *path << "\n";
+        return std::nullopt;
+    }
+    return std::move(bytes).str();
+}
+
+std::u16string clicheFromBytes(std::string_view bytes, bool raw)
+{
+    std::u16string text = encoding::decodeUtf8OrWindows1251(bytes);
+    return raw ? text : encoding::toClicheLineEnds(text);
+}
+
+bool writeFile(const std::string &path, std::string_view bytes, std::ostream &err)
+{
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file.write(bytes.data(), std::streamsize(bytes.size()));
+    file.close();
+    if (!file) {
+        err << "pelmark-convert: не удалось записать файл " << path << "\n";
+        return false;
+    }
+    return true;
+}
+
+void printModels(std::ostream &out)
+{
+    for (const ModelEntry &model : modelCatalogue()) {
+        out << model.command << '\t' << encoding::toUtf8(model.caption) << '\t' << model.width << '\n';
+    }
+}
+
+int convert(const Options &options, std::string_view bytes, std::ostream &out, std::ostream &err)
+{
+    const std::u16string name = encoding::decodeUtf8OrWindows1251(*options.model);
+    const ModelEntry *model = findModel(name);
+    if (!model) {
+        err << "pelmark-convert: неизвестная модель " << *options.model
+            << "; список моделей: pelmark-convert --list\n";
+        return kExitUsage;
+    }
+    if (options.rtfOut) {
+        err << "pelmark-convert: запись в RTF (--output) пока не поддерживается\n";
+        return kExitUsage;
+    }
+
+    StringConversionHost host;
+    host.cliche = clicheFromBytes(bytes, options.raw);
+    const LayoutOutcome outcome = RunConversion(*model, host);
+
+    for (const std::u16string &message : host.messages)
+        err << encoding::toUtf8(message) << '\n';
+    if (outcome == LayoutOutcome::Abandoned) {
+        err << "Текст длиннее " << kMaxLayoutLines
+            << " строк: строки не проверены и не выровнены, коды даны для текста как есть\n";
+    }
+    if (options.clicheOut && !writeFile(*options.clicheOut, encoding::toUtf8(host.cliche), err))
+        return kExitUsage;
+
+    out << encoding::toUtf8(host.document);
+    out.flush();
+    return outcome == LayoutOutcome::Rejected ? kExitRejected : kExitOk;
+}
+
+} // namespace
+
+int runConvertCommand(const std::vector<std::string> &args, std::istream &in, std::ostream &out,
+                      std::ostream &err)
+{
+    UsageError error;
+    const std::optional<Options> options = parseOptions(args, error);
+    if (!options) {
+        err << "pelmark-convert: " << error.message << "\n"
+            << "Справка: pelmark-convert --help\n";
+        return kExitUsage;
+    }
+
+    switch (options->mode) {
+    case Options::Mode::Help: out << kUsage; return kExitOk;
+    case Options::Mode::Version: out << "pelmark-convert " << PELMARK_VERSION << "\n"; return kExitOk;
+    case Options::Mode::List: printModels(out); return kExitOk;
+    case Options::Mode::Text:
+    case Options::Mode::Convert: break;
+    }
+
+    const std::optional<std::string> bytes = readAll(options->input, in, err);
+    if (!bytes)
+        return kExitUsage;
+    if (options->mode == Options::Mode::Text) {
+        out << encoding::toUtf8(clicheFromBytes(*bytes, options->raw));
+        return kExitOk;
+    }
+    return convert(*options, *bytes, out, err);
+}
+
+} // namespace pelmark::cli

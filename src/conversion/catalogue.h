@@ -1,0 +1,36 @@
+#pragma once
+
+#include "code_table.h"
+
+#include <cstddef>
+#include <span>
+#include <string_view>
+
+namespace pelmark {
+
+// One register model: one command of the model menu and everything its listing needs.
+struct ModelEntry {
+    std::string_view command;    // objectName of the menu command, e.g. "mnuAMC100k"
+    std::u16string_view caption; // caption of the menu command
+    std::u16string_view group;   // caption of its submenu; empty when it sits in the model menu
+    std::u16string_view heading; // first line of the listing
+    std::size_t width;           // line width of the layout
+    std::u16string_view marker;  // opens every code line of the listing
+    bool upperCase;              // upper-case each character before the chart lookup
+    const CodeTable *table;
+};
+
+// The 26 models in the order of the model menu.
+std::span<const ModelEntry> modelCatalogue();
+
+// The model whose command or caption is `name`, or nullptr.
+const ModelEntry *findModel(std::u16string_view name);
+
+// Submenus of the model menu in menu order, with their objectNames.
+struct ModelGroup {
+    std::string_view objectName;
+    std::u16string_view caption;
+};
+std::span<const ModelGroup> modelGroups();
+
+} // namespace pelmark

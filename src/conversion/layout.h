@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+
+namespace pelmark {
+
+class ConversionHost;
+
+inline constexpr std::u16string_view kLineTooLongMessage = u"Строка превышает допустимую длину!";
+// The layout works on this many lines at most; a longer text is left as it is.
+inline constexpr std::size_t kMaxLayoutLines = 100;
+
+enum class LayoutOutcome {
+    LaidOut,   // the cliche text now holds the centred lines, each ended by CR LF
+    Rejected,  // a line is wider than the model; the message was shown, the text kept
+    Abandoned, // more than 100 lines; nothing changed, nothing shown
+};
+
+// Fits the cliche text to `width` characters a line: centres each line with leading spaces and
+// ends every line with CR LF, or rejects the text when a line is too long.
+LayoutOutcome layOutCliche(ConversionHost &host, std::size_t width);
+
+// The layout entry points, one per line width in use.
+LayoutOutcome paramstrok16(ConversionHost &host);
+LayoutOutcome paramstrok17(ConversionHost &host);
+LayoutOutcome paramstrok18(ConversionHost &host);
+LayoutOutcome paramstrok21(ConversionHost &host);
+LayoutOutcome paramstrok24(ConversionHost &host);
+LayoutOutcome paramstrok26(ConversionHost &host);
+
+using LayoutEntryPoint = LayoutOutcome (*)(ConversionHost &);
+// The entry point for `width`, or nullptr for a width no model uses.
+LayoutEntryPoint layoutEntryPoint(std::size_t width);
+
+} // namespace pelmark

@@ -1,0 +1,174 @@
+// The command-line converter, run as users run it: the real binary, real files, real pipes.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Result {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+class ConvertCli : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_dir = fs::temp_directory_path() / ("pelmark-cli-" + std::to_string(::getpid()) + "-" +
+                                             ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(m_dir);
+    }
+    void TearDown() override { fs::remove_all(m_dir); }
+
+    fs::path write(const std::string &name, const std::string &bytes)
+    {
+        const fs::path path = m_dir / name;
+        std::ofstream(path, std::ios::binary) << bytes;
+        return path;
+    }
+
+    static std::string read(const fs::path &path)
+    {
+        std::ifstream file(path, std::ios::binary);
+        std::ostringstream bytes;
+        bytes << file.rdbuf();
+        return bytes.str();
+    }
+
+    static std::string quote(const std::string &arg)
+    {
+        std::string quoted = "'";
+        for (char c : arg)
+            quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+        return quoted + "'";
+    }
+
+    // Runs the converter with `args`, feeding `stdinBytes` to its standard input.
+    Result run(const std::vector<std::string> &args, const std::string &stdinBytes = {})
+    {
+        const fs::path in = write("stdin", stdinBytes);
+        std::string command = quote(PELMARK_CONVERT);
+        for (const std::string &arg : args)
+            command += " " + quote(arg);
+        command += " <" + quote(in) + " >" + quote(m_dir / "stdout") + " 2>" + quote(m_dir / "stderr");
+        const int raw = std::system(command.c_str());
+        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, read(m_dir / "stdout"), read(m_dir / "stderr")};
+    }
+
+    fs::path m_dir;
+};
+
+TEST_F(ConvertCli, ListsTheModelsInMenuOrder)
+{
+    const Result r = run({"--list"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_TRUE(r.err.empty());
+    std::istringstream lines(r.out);
+    std::vector<std::string> rows;
+    for (std::string line; std::getline(lines, line);)
+        rows.push_back(line);
+    ASSERT_EQ(rows.size(), 26u);
+    EXPECT_EQ(rows.front(), "mnuAMC100k\tАМС-100К\t18");
+    EXPECT_EQ(rows[2], "mnuAMC100F\tАМС-100Ф\t17");
+    EXPECT_EQ(rows[19], "mnuSamsung250\tСамсунг 250Ф/К\t26");
+    EXPECT_EQ(rows.back(), "mnuWab04RK\tWab 04RK\t24");
+    EXPECT_EQ(r.out.back(), '\n');
+    EXPECT_EQ(r.out.find('\r'), std::string::npos);
+}
+
+TEST_F(ConvertCli, WorkedExampleByteForByte)
+{
+    const std::string expected = "Код для АМС100К\r\nМАГАЗИН\r\nСпасибо!\r\n"
+                                 "строка: 001_032_032_032_032_032_204_192_195_192_199_200_205_\r\n"
+                                 "строка: 001_032_032_032_032_032_209_239_224_241_232_225_238_033_\r\n"
+                                 "строка: 001_";
+    // A text file with LF line ends and a final line end, given by caption, command, file or pipe.
+    const std::string file = "МАГАЗИН\nСпасибо!\n";
+    const fs::path input = write("cliche.txt", file);
+    const fs::path clicheOut = m_dir / "cliche-out.txt";
+    for (const std::vector<std::string> &args :
+         {std::vector<std::string>{"--model", "АМС-100К", input.string()},
+          {"--model=mnuAMC100k", "--cliche-out", clicheOut.string(), "-"}}) {
+        const Result r = run(args, file);
+        EXPECT_EQ(r.status, 0);
+        EXPECT_EQ(r.out, expected);
+        EXPECT_TRUE(r.err.empty()) << r.err;
+    }
+    EXPECT_EQ(read(clicheOut), "     МАГАЗИН\r\n     Спасибо!\r\n");
+}
+
+TEST_F(ConvertCli, ReadsWindows1251AndBom)
+{
+    const Result cp1251 = run({"--text", "-"}, "\xCA\xE0\xF1\xF1\xE0 \xB9"
+                                               "1\r\n");
+    EXPECT_EQ(cp1251.status, 0);
+    EXPECT_EQ(cp1251.out, "Касса №1");
+    const Result bom = run({"--text"}, "\xEF\xBB\xBF"
+                                       "a\nb\rc\r\n\r\n");
+    EXPECT_EQ(bom.out, "a\r\nb\r\nc\r\n");
+    const Result raw = run({"--text", "--raw"}, "a\nb\r");
+    EXPECT_EQ(raw.out, "a\nb\r");
+}
+
+TEST_F(ConvertCli, RejectedTextExitsOneWithTheMessage)
+{
+    const Result r = run({"--model", "mnuOKAPK"}, "short\n" + std::string(25, 'x') + "\n");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "Строка превышает допустимую длину!\n");
+    EXPECT_EQ(r.out, "Код для ОКА ПК\r\nshort\r\n" + std::string(25, 'x') + "\r\nстрока: ");
+}
+
+TEST_F(ConvertCli, MoreThanHundredLinesGetANotice)
+{
+    std::string text;
+    for (int i = 0; i < 101; ++i)
+        text += "1\n";
+    const Result r = run({"--model", "mnuEKR2102"}, text);
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.err.find("100"), std::string::npos);
+    EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1);
+    EXPECT_TRUE(r.out.ends_with("1_\r\nстрока: 1_"));
+}
+
+TEST_F(ConvertCli, ErrorsExitTwoWithNothingOnStandardOutput)
+{
+    const std::vector<std::vector<std::string>> calls = {
+        {"--model", "НетТакой"},
+        {"--model"},
+        {},
+        {"--frobnicate"},
+        {"--list", "--text"},
+        {"--model", "mnuAMC100k", (m_dir / "missing.txt").string()},
+        {"--model", "mnuAMC100k", m_dir.string()},
+        {"--model", "mnuAMC100k", "a", "b"},
+        {"--model", "mnuAMC100k", "--cliche-out", (m_dir / "no" / "such" / "dir").string()},
+    };
+    for (const auto &args : calls) {
+        const Result r = run(args, "abc");
+        EXPECT_EQ(r.status, 2) << (args.empty() ? "" : args.front());
+        EXPECT_TRUE(r.out.empty()) << r.out;
+        EXPECT_FALSE(r.err.empty());
+    }
+    EXPECT_NE(run({"--model", "НетТакой"}).err.find("--list"), std::string::npos);
+}
+
+TEST_F(ConvertCli, HelpAndVersion)
+{
+    const Result version = run({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, "pelmark-convert 1.0.0\n");
+    const Result help = run({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("--model"), std::string::npos);
+}
+
+} // namespace
