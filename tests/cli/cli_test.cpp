@@ -1,4 +1,8 @@
 // The command-line converter, run as users run it: the real binary, real files, real pipes.
+#include "conversion_run.h"
+#include "text_encoding.h"
+#include "token_cases.h"
+
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
@@ -117,6 +121,27 @@ TEST_F(ConvertCli, ReadsWindows1251AndBom)
     EXPECT_EQ(bom.out, "a\r\nb\r\nc\r\n");
     const Result raw = run({"--text", "--raw"}, "a\nb\r");
     EXPECT_EQ(raw.out, "a\nb\r");
+}
+
+TEST_F(ConvertCli, EveryChartExampleComesOutOfTheConverter)
+{
+    using pelmark::encoding::toUtf8;
+    for (const pelmark::test::TokenCase &c : pelmark::test::kTokenCases) {
+        for (std::u16string_view command : c.models) {
+            const pelmark::ModelEntry &model = pelmark::test::model(command);
+            SCOPED_TRACE(std::string(c.what) + " on " + std::string(model.command));
+            // One short line: centred by spaces, then coded, then the closing marker line.
+            std::u16string spaces;
+            pelmark::appendTokens(spaces, std::u16string((model.width - c.input.size()) / 2, u' '), model);
+            const std::u16string expected = std::u16string(model.heading) + u"\r\n" +
+                                            std::u16string(c.input) + u"\r\n" + std::u16string(model.marker) +
+                                            spaces + std::u16string(c.expected) + u"\r\n" +
+                                            std::u16string(model.marker);
+            const Result r = run({"--model", toUtf8(model.caption)}, toUtf8(c.input) + "\n");
+            EXPECT_EQ(r.status, 0);
+            EXPECT_EQ(r.out, toUtf8(expected));
+        }
+    }
 }
 
 TEST_F(ConvertCli, RejectedTextExitsOneWithTheMessage)
