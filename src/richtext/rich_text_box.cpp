@@ -1,0 +1,332 @@
+#include "rich_text_box.h"
+
+#include "plain_text_import.h"
+#include "rtf_reader.h"
+#include "rtf_writer.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QFile>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QTextBlock>
+#include <QTextDocumentFragment>
+#include <QTextLayout>
+
+namespace pelmark::richtext {
+namespace {
+
+// Files larger than this are refused rather than read into memory whole.
+constexpr qint64 kMaxFileSize = qint64(512) * 1024 * 1024;
+
+QString toCrLf(QString text)
+{
+    text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    return text;
+}
+
+QString fromCrLf(QString text)
+{
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
+}
+
+} // namespace
+
+RichTextBox::RichTextBox(QWidget *parent) : QTextEdit(parent)
+{
+    setAcceptRichText(true);
+    document()->setDefaultFont(initialFont());
+    setCurrentFont(initialFont());
+}
+
+QFont RichTextBox::initialFont()
+{
+    QFont font(QStringLiteral("Courier New"), 12);
+    font.setStyleHint(QFont::Monospace);
+    return font;
+}
+
+QString RichTextBox::Text() const { return toCrLf(document()->toPlainText()); }
+
+void RichTextBox::setText(const QString &text)
+{
+    // Not QTextEdit::setText, which guesses whether the text is HTML.
+    QTextCursor cursor(document());
+    cursor.beginEditBlock();
+    cursor.select(QTextCursor::Document);
+    cursor.insertText(fromCrLf(text), QTextCharFormat());
+    cursor.endEditBlock();
+}
+
+int RichTextBox::SelStart() const { return textCursor().selectionStart(); }
+
+void RichTextBox::setSelStart(int position)
+{
+    QTextCursor cursor = textCursor();
+    cursor.setPosition(std::clamp(position, 0, document()->characterCount() - 1));
+    setTextCursor(cursor);
+}
+
+int RichTextBox::SelLength() const
+{
+    const QTextCursor cursor = textCursor();
+    return cursor.selectionEnd() - cursor.selectionStart();
+}
+
+QString RichTextBox::SelText() const { return toCrLf(textCursor().selection().toPlainText()); }
+
+void RichTextBox::setSelText(const QString &text)
+{
+    QTextCursor cursor = textCursor();
+    cursor.insertText(fromCrLf(text));
+    setTextCursor(cursor);
+}
+
+QByteArray RichTextBox::SelRTF() const
+{
+    const QTextCursor cursor = textCursor();
+    return RtfWriter::write(*document(), cursor.selectionStart(), cursor.selectionEnd());
+}
+
+void RichTextBox::setSelRTF(const QByteArray &markup)
+{
+    QTextCursor cursor = textCursor();
+    if (looksLikeRtf(markup)) {
+        RtfReader::insert(markup, cursor);
+    } else {
+        cursor.insertText(fromCrLf(decodePlainText(markup)));
+    }
+    setTextCursor(cursor);
+}
+
+std::optional<bool> RichTextBox::commonCharProperty(bool (*read)(const QTextCharFormat &)) const
+{
+    const QTextCursor cursor = textCursor();
+    if (!cursor.hasSelection())
+        return read(cursor.charFormat());
+    const int start = cursor.selectionStart();
+    const int end = cursor.selectionEnd();
+    std::optional<bool> common;
+    for (QTextBlock block = document()->findBlock(start); block.isValid() && block.position() < end;
+         block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            if (fragment.position() + fragment.length() <= start || fragment.position() >= end)
+                continue;
+            const bool value = read(fragment.charFormat());
+            if (common && *common != value)
+                return std::nullopt;
+            common = value;
+        }
+    }
+    return common ? common : read(cursor.charFormat());
+}
+
+std::optional<bool> RichTextBox::SelBold() const
+{
+    return commonCharProperty([](const QTextCharFormat &f) { return f.fontWeight() >= QFont::Bold; });
+}
+
+std::optional<bool> RichTextBox::SelItalic() const
+{
+    return commonCharProperty([](const QTextCharFormat &f) { return f.fontItalic(); });
+}
+
+std::optional<bool> RichTextBox::SelUnderline() const
+{
+    return commonCharProperty([](const QTextCharFormat &f) { return f.fontUnderline(); });
+}
+
+std::optional<bool> RichTextBox::SelStrikeThru() const
+{
+    return commonCharProperty([](const QTextCharFormat &f) { return f.fontStrikeOut(); });
+}
+
+std::optional<int> RichTextBox::SelAlignment() const
+{
+    const QTextCursor cursor = textCursor();
+    const QTextBlock last = document()->findBlock(cursor.selectionEnd());
+    std::optional<int> common;
+    for (QTextBlock block = document()->findBlock(cursor.selectionStart()); block.isValid();
+         block = block.next()) {
+        const Qt::Alignment alignment = block.blockFormat().alignment() & Qt::AlignHorizontal_Mask;
+        const int value = alignment & Qt::AlignHCenter ? AlignCenter : alignment & Qt::AlignRight ? AlignRight : AlignLeft;
+        if (common && *common != value)
+            return std::nullopt;
+        common = value;
+        if (block == last)
+            break;
+    }
+    return common;
+}
+
+void RichTextBox::mergeFormat(const QTextCharFormat &format) { mergeCurrentCharFormat(format); }
+
+void RichTextBox::setSelBold(bool on)
+{
+    QTextCharFormat format;
+    format.setFontWeight(on ? QFont::Bold : QFont::Normal);
+    mergeFormat(format);
+}
+
+void RichTextBox::setSelItalic(bool on)
+{
+    QTextCharFormat format;
+    format.setFontItalic(on);
+    mergeFormat(format);
+}
+
+void RichTextBox::setSelUnderline(bool on)
+{
+    QTextCharFormat format;
+    format.setFontUnderline(on);
+    mergeFormat(format);
+}
+
+void RichTextBox::setSelStrikeThru(bool on)
+{
+    QTextCharFormat format;
+    format.setFontStrikeOut(on);
+    mergeFormat(format);
+}
+
+void RichTextBox::setSelFontName(const QString &family)
+{
+    QTextCharFormat format;
+    format.setFontFamilies({family});
+    mergeFormat(format);
+}
+
+void RichTextBox::setSelFontSize(double points)
+{
+    if (points <= 0)
+        return;
+    QTextCharFormat format;
+    format.setFontPointSize(points);
+    mergeFormat(format);
+}
+
+void RichTextBox::setSelColor(const QColor &color)
+{
+    QTextCharFormat format;
+    format.setForeground(color);
+    mergeFormat(format);
+}
+
+void RichTextBox::setSelAlignment(int alignment)
+{
+    setAlignment(alignment == AlignCenter  ? Qt::AlignHCenter
+                 : alignment == AlignRight ? Qt::AlignRight
+                                           : Qt::AlignLeft);
+}
+
+int RichTextBox::Find(const QString &word, std::optional<int> start, std::optional<int> end)
+{
+    if (word.isEmpty())
+        return -1;
+    const QString text = document()->toPlainText();
+    const qsizetype length = text.size();
+    const QTextCursor cursor = textCursor();
+    qsizetype from = 0;
+    qsizetype to = length;
+    if (start || end) {
+        from = start ? *start : cursor.position();
+        to = end ? *end : length;
+    } else if (cursor.hasSelection()) {
+        from = cursor.selectionStart();
+        to = cursor.selectionEnd();
+    }
+    from = std::clamp<qsizetype>(from, 0, length);
+    to = std::clamp<qsizetype>(to, from, length);
+    const qsizetype found = QStringView(text).mid(from, to - from).indexOf(word, 0, Qt::CaseInsensitive);
+    if (found < 0)
+        return -1;
+    QTextCursor match(document());
+    match.setPosition(int(from + found));
+    match.setPosition(int(from + found + word.size()), QTextCursor::KeepAnchor);
+    setTextCursor(match);
+    return int(from + found);
+}
+
+bool RichTextBox::LoadFile(const QString &path, QString *error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    if (file.size() > kMaxFileSize) {
+        if (error)
+            *error = tr("файл слишком велик");
+        return false;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    if (looksLikeRtf(bytes)) {
+        RtfReader::load(bytes, *document());
+    } else {
+        document()->clear();
+        QTextCursor cursor(document());
+        cursor.insertText(decodePlainText(bytes), QTextCharFormat());
+    }
+    moveCursor(QTextCursor::Start);
+    return true;
+}
+
+bool RichTextBox::SaveFile(const QString &path, QString *error) const
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    const QByteArray bytes = RtfWriter::write(*document());
+    if (file.write(bytes) != bytes.size() || !file.commit()) {
+        if (error)
+            *error = file.errorString();
+        file.cancelWriting();
+        return false;
+    }
+    return true;
+}
+
+void RichTextBox::SelPrint(QPrinter &printer) const
+{
+    const QTextCursor cursor = textCursor();
+    if (!cursor.hasSelection()) {
+        document()->print(&printer);
+        return;
+    }
+    QTextDocument selection;
+    selection.setDefaultFont(document()->defaultFont());
+    QTextCursor(&selection).insertFragment(cursor.selection());
+    selection.print(&printer);
+}
+
+int RichTextBox::displayedLineCount() const
+{
+    document()->documentLayout()->documentSize(); // finishes any pending layout
+    int lines = 0;
+    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+        const QTextLayout *layout = block.layout();
+        lines += std::max(layout ? layout->lineCount() : 1, 1);
+    }
+    return lines;
+}
+
+void RichTextBox::setRightMargin(int pixels)
+{
+    if (pixels <= 0)
+        return;
+    setLineWrapMode(QTextEdit::FixedPixelWidth);
+    setLineWrapColumnOrWidth(pixels);
+}
+
+} // namespace pelmark::richtext

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QTextEdit>
+
+#include <optional>
+
+class QPrinter;
+
+namespace pelmark::richtext {
+
+// The rich-text box of a document window: a QTextEdit that speaks in the terms the workspace
+// uses. Positions count characters from 0, a paragraph break being one; Text() joins paragraphs
+// with CR LF. Formatting getters give no value for a selection that mixes values.
+class RichTextBox final : public QTextEdit {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(RichTextBox)
+
+public:
+    enum Alignment { AlignLeft = 0, AlignRight = 1, AlignCenter = 2 };
+
+    explicit RichTextBox(QWidget *parent = nullptr);
+
+    static QFont initialFont();
+
+    QString Text() const;
+    void setText(const QString &text);
+
+    int SelStart() const;
+    void setSelStart(int position);
+    int SelLength() const;
+    QString SelText() const;
+    void setSelText(const QString &text);
+    QByteArray SelRTF() const;
+    // Markup is read as rich text, anything else goes in as plain text.
+    void setSelRTF(const QByteArray &markup);
+
+    std::optional<bool> SelBold() const;
+    std::optional<bool> SelItalic() const;
+    std::optional<bool> SelUnderline() const;
+    std::optional<bool> SelStrikeThru() const;
+    std::optional<int> SelAlignment() const;
+    void setSelBold(bool on);
+    void setSelItalic(bool on);
+    void setSelUnderline(bool on);
+    void setSelStrikeThru(bool on);
+    void setSelFontName(const QString &family);
+    void setSelFontSize(double points);
+    void setSelColor(const QColor &color);
+    void setSelAlignment(int alignment);
+
+    // Case-insensitive search, also inside words, that selects the first match in the range and
+    // returns its position, or -1 leaving everything as it was. Without a range it searches the
+    // selection, or the whole text when nothing is selected; with only an end, from the caret.
+    int Find(const QString &word, std::optional<int> start = std::nullopt, std::optional<int> end = std::nullopt);
+
+    // Replace the whole content with the file's; RTF is read as rich text, other files as plain
+    // text. On failure the box is unchanged and `error` says why.
+    bool LoadFile(const QString &path, QString *error = nullptr);
+    // Writes the whole content as RTF, atomically: a failed write leaves an existing file intact.
+    bool SaveFile(const QString &path, QString *error = nullptr) const;
+    // Prints the selection, or everything when nothing is selected, with its formatting.
+    void SelPrint(QPrinter &printer) const;
+
+    // Lines as displayed: a wrapped paragraph counts once per line; an empty box counts 1.
+    int displayedLineCount() const;
+    // Where lines wrap, in pixels from the box's left edge; a width of 0 or less is ignored.
+    void setRightMargin(int pixels);
+
+private:
+    std::optional<bool> commonCharProperty(bool (*read)(const QTextCharFormat &)) const;
+    void mergeFormat(const QTextCharFormat &format);
+};
+
+} // namespace pelmark::richtext

@@ -1,0 +1,696 @@
+#include "rtf_reader.h"
+
+#include "code_pages.h"
+
+#include <QColor>
+#include <QTextBlock>
+#include <QTextBlockFormat>
+#include <QTextCharFormat>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include <algorithm>
+#include <limits>
+#include <string_view>
+#include <vector>
+
+namespace pelmark::richtext {
+namespace {
+
+// Bounds that keep hostile files from costing more than a moment or a little memory.
+constexpr std::size_t kMaxDepth = 1000;
+constexpr std::size_t kMaxControlWordLetters = 32;
+constexpr std::size_t kMaxFonts = 16384;
+constexpr qsizetype kMaxFontNameBytes = 256;
+constexpr std::size_t kMaxColors = 16384;
+
+enum class Destination {
+    Text,       // body text
+    Skip,       // read but dropped: pictures, headers, style sheets, unknown \* groups
+    FontTable,
+    ColorTable,
+    Object,     // dropped, but its \result is shown
+};
+
+struct CharProps {
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    bool strike = false;
+    bool hidden = false;
+    int font = -1;
+    int halfPoints = 24;
+    int color = 0;
+    bool operator==(const CharProps &) const = default;
+};
+
+struct GroupState {
+    Destination destination = Destination::Text;
+    CharProps chars;
+    Qt::Alignment alignment = Qt::AlignLeft;
+    int unicodeSkip = 1; // \uc: fallback units after \u
+};
+
+struct FontEntry {
+    QString name;
+    QByteArray rawName;
+    int codePage = 0;
+    bool named = false;
+};
+
+struct ControlWord {
+    std::string_view name;
+    bool hasParameter = false;
+    int parameter = 0;
+    bool tooLong = false;
+};
+
+bool isLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+int hexValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+// Destinations whose content is never body text.
+bool isSkippedDestination(std::string_view word)
+{
+    static constexpr std::string_view skipped[] = {
+        "annotation", "atnauthor", "atnid",      "author",  "bkmkend",   "bkmkstart", "colorschememapping",
+        "comment",    "datastore", "docvar",     "fldinst", "filetbl",   "footer",    "footerf",
+        "footerl",    "footerr",   "footnote",   "ftnsep",  "ftnsepc",   "aftnsep",   "generator",
+        "header",     "headerf",   "headerl",    "headerr", "info",      "latentstyles", "listoverridetable",
+        "listtable",  "nonesttables", "nonshppict", "objdata", "pgdsctbl", "pict",     "private",
+        "revtbl",     "rsidtbl",   "sn",         "sp",      "stylesheet", "sv",       "tc",
+        "template",   "themedata", "txe",        "xe",      "xmlnstbl",  "mmathPr",  "userprops",
+    };
+    return std::find(std::begin(skipped), std::end(skipped), word) != std::end(skipped);
+}
+
+char16_t specialCharacter(std::string_view word)
+{
+    struct Special {
+        std::string_view word;
+        char16_t character;
+    };
+    static constexpr Special specials[] = {
+        {"emdash", u'\u2014'},    {"endash", u'\u2013'},    {"bullet", u'\u2022'},  {"lquote", u'\u2018'},
+        {"rquote", u'\u2019'},    {"ldblquote", u'\u201C'}, {"rdblquote", u'\u201D'}, {"emspace", u'\u2003'},
+        {"enspace", u'\u2002'},   {"qmspace", u'\u2005'},   {"zwj", u'\u200D'},     {"zwnj", u'\u200C'},
+        {"ltrmark", u'\u200E'},   {"rtlmark", u'\u200F'},
+    };
+    for (const Special &s : specials) {
+        if (s.word == word)
+            return s.character;
+    }
+    return 0;
+}
+
+class Parser {
+public:
+    Parser(QByteArrayView input, QTextCursor &cursor, bool wholeDocument)
+        : m_in(input.data(), std::size_t(input.size())), m_cursor(cursor), m_wholeDocument(wholeDocument)
+    {
+        m_stack.reserve(64);
+        m_stack.push_back(GroupState{});
+        m_targetBlockWasEmpty = cursor.block().length() <= 1;
+    }
+
+    void run()
+    {
+        while (m_pos < m_in.size()) {
+            const char c = m_in[m_pos];
+            switch (c) {
+            case '{': openGroup(); ++m_pos; break;
+            case '}': ++m_pos; closeGroup(); break;
+            case '\\': readControl(); break;
+            case '\r':
+            case '\n': ++m_pos; break;
+            default:
+                ++m_pos;
+                m_groupFresh = false;
+                if (c == '\0' || consumeSkipUnit())
+                    break;
+                if (c == '\t')
+                    textCharacter(u'\t');
+                else
+                    textByte(c);
+            }
+        }
+        finish();
+    }
+
+private:
+    GroupState &state() { return m_stack.back(); }
+
+    // --- groups -----------------------------------------------------------------------------
+    void openGroup()
+    {
+        flushBytes();
+        m_skipUnits = 0;
+        if (m_stack.size() >= kMaxDepth) {
+            ++m_droppedGroups; // its closing brace is dropped with it
+            return;
+        }
+        m_stack.push_back(m_stack.back());
+        m_groupFresh = true;
+    }
+
+    void closeGroup()
+    {
+        flushBytes();
+        m_skipUnits = 0;
+        m_groupFresh = false;
+        if (m_droppedGroups > 0) {
+            --m_droppedGroups;
+            return;
+        }
+        if (m_stack.size() <= 1)
+            return; // a stray closing brace
+        const Destination closing = state().destination;
+        if (closing == Destination::FontTable)
+            commitFontName();
+        m_stack.pop_back();
+        if (m_stack.size() == 1)
+            m_pos = m_in.size(); // the document ends with its root group, as in Word
+    }
+
+    // --- control words and symbols ------------------------------------------------------------
+    void readControl()
+    {
+        ++m_pos; // the backslash
+        if (m_pos >= m_in.size())
+            return;
+        const char c = m_in[m_pos];
+        if (isLetter(c)) {
+            const ControlWord word = readWord();
+            m_groupFresh = false;
+            if (word.name == "bin")
+                skipBinary(word); // binary data is one fallback unit, and never text
+            else if (!consumeSkipUnit())
+                handleWord(word);
+            return;
+        }
+        ++m_pos;
+        if (c == '\'') {
+            readHexEscape();
+            return;
+        }
+        const bool fresh = m_groupFresh;
+        m_groupFresh = false;
+        if (c == '*') {
+            if (fresh)
+                state().destination = Destination::Skip;
+            return;
+        }
+        if (consumeSkipUnit())
+            return;
+        switch (c) {
+        case '\\':
+        case '{':
+        case '}': textCharacter(char16_t(c)); break;
+        case '~': textCharacter(u'\u00A0'); break;
+        case '_': textCharacter(u'\u2011'); break;
+        case '\r':
+        case '\n': paragraph(); break;
+        case '\t': textCharacter(u'\t'); break;
+        default: break; // \- optional hyphen, \| \: and the rest
+        }
+    }
+
+    ControlWord readWord()
+    {
+        ControlWord word;
+        const std::size_t start = m_pos;
+        while (m_pos < m_in.size() && isLetter(m_in[m_pos]))
+            ++m_pos;
+        word.name = m_in.substr(start, m_pos - start);
+        word.tooLong = word.name.size() > kMaxControlWordLetters;
+
+        bool negative = false;
+        if (m_pos + 1 < m_in.size() && m_in[m_pos] == '-' && isDigit(m_in[m_pos + 1])) {
+            negative = true;
+            ++m_pos;
+        }
+        if (m_pos < m_in.size() && isDigit(m_in[m_pos])) {
+            long long value = 0;
+            while (m_pos < m_in.size() && isDigit(m_in[m_pos])) {
+                value = std::min<long long>(value * 10 + (m_in[m_pos] - '0'), 1LL << 32);
+                ++m_pos;
+            }
+            value = negative ? -value : value;
+            word.hasParameter = true;
+            word.parameter = int(std::clamp<long long>(value, std::numeric_limits<int>::min(),
+                                                       std::numeric_limits<int>::max()));
+        }
+        if (m_pos < m_in.size() && m_in[m_pos] == ' ')
+            ++m_pos; // the delimiter belongs to the word
+        return word;
+    }
+
+    void readHexEscape()
+    {
+        int value = 0;
+        bool valid = true;
+        for (int i = 0; i < 2; ++i) {
+            if (m_pos >= m_in.size() || m_in[m_pos] == '{' || m_in[m_pos] == '}' || m_in[m_pos] == '\\') {
+                valid = false;
+                break;
+            }
+            const int digit = hexValue(m_in[m_pos++]);
+            valid = valid && digit >= 0;
+            value = value * 16 + std::max(digit, 0);
+        }
+        m_groupFresh = false;
+        if (consumeSkipUnit() || !valid)
+            return;
+        textByte(char(value));
+    }
+
+    void handleWord(const ControlWord &word)
+    {
+        flushBytes(); // bytes before a font switch belong to the old font's code page
+        if (word.tooLong)
+            return;
+        const std::string_view name = word.name;
+        const int p = word.parameter;
+        GroupState &s = state();
+        CharProps &chars = s.chars;
+        const bool on = !word.hasParameter || p != 0;
+
+        if (name == "u") {
+            unicodeCharacter(p);
+            return;
+        }
+        if (name == "uc") {
+            s.unicodeSkip = std::clamp(p, 0, 16); // real writers use 0..2; more only hides text
+            return;
+        }
+        if (s.destination == Destination::FontTable) {
+            fontTableWord(name, p);
+            return;
+        }
+        if (s.destination == Destination::ColorTable) {
+            colorTableWord(name, p);
+            return;
+        }
+        if (name == "result" && s.destination == Destination::Object) {
+            s.destination = Destination::Text;
+            return;
+        }
+        if (s.destination != Destination::Text)
+            return;
+
+        if (name == "par" || name == "sect" || name == "page") {
+            paragraph();
+        } else if (name == "line") {
+            textCharacter(u'\u2028');
+        } else if (name == "tab") {
+            textCharacter(u'\t');
+        } else if (name == "cell" || name == "nestcell") {
+            flushBytes();
+            m_cellPending = true;
+        } else if (name == "row" || name == "nestrow") {
+            m_cellPending = false;
+            paragraph();
+        } else if (name == "pard") {
+            s.alignment = Qt::AlignLeft;
+        } else if (name == "plain") {
+            chars = CharProps{.font = m_defaultFont};
+        } else if (name == "b") {
+            chars.bold = on;
+        } else if (name == "i") {
+            chars.italic = on;
+        } else if (name == "ul" || name == "uld" || name == "uldb" || name == "ulw" || name == "uldash") {
+            chars.underline = on;
+        } else if (name == "ulnone") {
+            chars.underline = false;
+        } else if (name == "strike" || name == "striked") {
+            chars.strike = on;
+        } else if (name == "v") {
+            chars.hidden = on;
+        } else if (name == "f") {
+            chars.font = p;
+        } else if (name == "fs") {
+            chars.halfPoints = word.hasParameter && p > 0 ? std::min(p, 3276) : 24;
+        } else if (name == "cf") {
+            chars.color = std::max(p, 0);
+        } else if (name == "ql") {
+            s.alignment = Qt::AlignLeft;
+        } else if (name == "qc") {
+            s.alignment = Qt::AlignHCenter;
+        } else if (name == "qr") {
+            s.alignment = Qt::AlignRight;
+        } else if (name == "qj") {
+            s.alignment = Qt::AlignJustify;
+        } else if (name == "fonttbl") {
+            s.destination = Destination::FontTable;
+        } else if (name == "colortbl") {
+            s.destination = Destination::ColorTable;
+            m_colors.clear();
+            m_colorPart = {};
+        } else if (name == "object") {
+            s.destination = Destination::Object;
+        } else if (name == "ansicpg") {
+            if (p > 0)
+                m_documentCodePage = p;
+        } else if (name == "mac") {
+            m_documentCodePage = 10000;
+        } else if (name == "pc") {
+            m_documentCodePage = 437;
+        } else if (name == "pca") {
+            m_documentCodePage = 850;
+        } else if (name == "deff") {
+            m_defaultFont = p;
+            chars.font = p;
+        } else if (isSkippedDestination(name)) {
+            s.destination = Destination::Skip;
+        } else if (const char16_t special = specialCharacter(name)) {
+            textCharacter(special);
+        }
+    }
+
+    void skipBinary(const ControlWord &word)
+    {
+        flushBytes();
+        consumeSkipUnit();
+        const std::size_t remaining = m_in.size() - m_pos;
+        const std::size_t length = word.hasParameter && word.parameter > 0 ? std::size_t(word.parameter) : 0;
+        m_pos += std::min(length, remaining);
+    }
+
+    // A fallback unit after \u is dropped; returns whether this unit was one.
+    bool consumeSkipUnit()
+    {
+        if (m_skipUnits == 0)
+            return false;
+        --m_skipUnits;
+        return true;
+    }
+
+    // --- font and colour tables -----------------------------------------------------------------
+    FontEntry &font(int index)
+    {
+        if (index < 0 || std::size_t(index) >= kMaxFonts)
+            index = 0;
+        if (std::size_t(index) >= m_fonts.size())
+            m_fonts.resize(std::size_t(index) + 1);
+        return m_fonts[std::size_t(index)];
+    }
+
+    void fontTableWord(std::string_view name, int p)
+    {
+        if (name == "f") {
+            commitFontName();
+            m_fontEntry = p;
+        } else if (name == "fcharset") {
+            if (const int page = codePageForCharset(p))
+                font(m_fontEntry).codePage = page;
+        } else if (name == "cpg") {
+            if (p > 0)
+                font(m_fontEntry).codePage = p;
+        }
+    }
+
+    void fontNameByte(char c)
+    {
+        FontEntry &entry = font(m_fontEntry);
+        if (c == ';') {
+            commitFontName();
+        } else if (!entry.named && entry.rawName.size() < kMaxFontNameBytes) {
+            entry.rawName += c;
+        }
+    }
+
+    void commitFontName()
+    {
+        if (m_fontEntry < 0)
+            return;
+        FontEntry &entry = font(m_fontEntry);
+        if (entry.named || entry.rawName.isEmpty())
+            return;
+        QString name;
+        m_decoder.decode(entry.codePage ? entry.codePage : m_documentCodePage, entry.rawName, name);
+        entry.name = name.trimmed();
+        entry.named = true;
+    }
+
+    void colorTableWord(std::string_view name, int p)
+    {
+        const int value = std::clamp(p, 0, 255);
+        if (name == "red")
+            m_colorPart.setRed(value), m_colorPartSet = true;
+        else if (name == "green")
+            m_colorPart.setGreen(value), m_colorPartSet = true;
+        else if (name == "blue")
+            m_colorPart.setBlue(value), m_colorPartSet = true;
+    }
+
+    void colorTableByte(char c)
+    {
+        if (c != ';' || m_colors.size() >= kMaxColors)
+            return;
+        m_colors.push_back(m_colorPartSet ? m_colorPart : QColor());
+        m_colorPart = QColor(0, 0, 0);
+        m_colorPartSet = false;
+    }
+
+    // --- text -------------------------------------------------------------------------------
+    void textByte(char c)
+    {
+        switch (state().destination) {
+        case Destination::FontTable: fontNameByte(c); return;
+        case Destination::ColorTable: colorTableByte(c); return;
+        case Destination::Text: break;
+        default: return;
+        }
+        if (state().chars.hidden)
+            return;
+        if (static_cast<unsigned char>(c) < 0x80 && m_bytes.isEmpty()) {
+            put(char16_t(c));
+            return;
+        }
+        m_bytes += c;
+    }
+
+    void textCharacter(char16_t c)
+    {
+        flushBytes();
+        if (state().destination == Destination::Text && !state().chars.hidden)
+            put(c);
+    }
+
+    void unicodeCharacter(int value)
+    {
+        flushBytes();
+        m_skipUnits = std::size_t(state().unicodeSkip);
+        if (state().destination != Destination::Text || state().chars.hidden)
+            return;
+        if (value < -32768 || value > 65535) {
+            put(u'\uFFFD');
+            return;
+        }
+        const char16_t unit = char16_t(value < 0 ? value + 65536 : value);
+        if (QChar::isHighSurrogate(unit)) {
+            flushSurrogate();
+            m_pendingHigh = unit;
+        } else if (QChar::isLowSurrogate(unit)) {
+            if (m_pendingHigh) {
+                appendToRun(m_pendingHigh);
+                appendToRun(unit);
+                m_pendingHigh = 0;
+            } else {
+                put(u'\uFFFD');
+            }
+        } else {
+            put(unit);
+        }
+    }
+
+    // Decodes the bytes gathered from \'hh escapes and 8-bit text in one go, so that the two
+    // bytes of a double-byte character stay together.
+    void flushBytes()
+    {
+        if (m_bytes.isEmpty())
+            return;
+        QString decoded;
+        m_decoder.decode(currentCodePage(), m_bytes, decoded);
+        m_bytes.clear();
+        for (QChar c : decoded)
+            put(c.unicode());
+    }
+
+    int currentCodePage()
+    {
+        const int index = state().chars.font;
+        if (index >= 0 && std::size_t(index) < m_fonts.size() && m_fonts[std::size_t(index)].codePage)
+            return m_fonts[std::size_t(index)].codePage;
+        return m_documentCodePage;
+    }
+
+    void flushSurrogate()
+    {
+        if (m_pendingHigh) {
+            m_pendingHigh = 0;
+            appendToRun(u'\uFFFD');
+        }
+    }
+
+    void put(char16_t c)
+    {
+        flushSurrogate();
+        if (m_cellPending) {
+            m_cellPending = false;
+            appendToRun(u'\t');
+        }
+        appendToRun(c);
+    }
+
+    void appendToRun(char16_t c)
+    {
+        if (m_run.isEmpty() || !(m_runProps == state().chars)) {
+            flushRun();
+            m_runProps = state().chars;
+        }
+        m_run += QChar(c);
+    }
+
+    void flushRun()
+    {
+        if (m_run.isEmpty())
+            return;
+        m_cursor.insertText(m_run, charFormat(m_runProps));
+        m_run.clear();
+    }
+
+    QTextCharFormat charFormat(const CharProps &props)
+    {
+        if (m_formatValid && m_formatProps == props)
+            return m_format;
+        QTextCharFormat format;
+        if (props.font >= 0 && std::size_t(props.font) < m_fonts.size()) {
+            const FontEntry &entry = m_fonts[std::size_t(props.font)];
+            if (!entry.name.isEmpty())
+                format.setFontFamilies({entry.name});
+        }
+        format.setFontPointSize(props.halfPoints / 2.0);
+        format.setFontWeight(props.bold ? QFont::Bold : QFont::Normal);
+        format.setFontItalic(props.italic);
+        format.setFontUnderline(props.underline);
+        format.setFontStrikeOut(props.strike);
+        if (props.color > 0 && std::size_t(props.color) < m_colors.size() && m_colors[std::size_t(props.color)].isValid())
+            format.setForeground(m_colors[std::size_t(props.color)]);
+        m_format = format;
+        m_formatProps = props;
+        m_formatValid = true;
+        return m_format;
+    }
+
+    void applyParagraphFormat()
+    {
+        QTextBlockFormat block = m_cursor.blockFormat();
+        if (block.alignment() != state().alignment) {
+            block.setAlignment(state().alignment);
+            m_cursor.setBlockFormat(block);
+        }
+    }
+
+    void paragraph()
+    {
+        flushBytes();
+        flushSurrogate();
+        m_cellPending = false;
+        flushRun();
+        applyParagraphFormat();
+        m_cursor.insertBlock(m_cursor.blockFormat(), charFormat(state().chars));
+        m_createdBlock = true;
+    }
+
+    void finish()
+    {
+        flushBytes();
+        flushSurrogate();
+        flushRun();
+        // An unfinished last paragraph gives its alignment to a block of its own, not to the
+        // paragraph that markup was pasted into.
+        if (m_wholeDocument || m_createdBlock || m_targetBlockWasEmpty)
+            applyParagraphFormat();
+    }
+
+    std::string_view m_in;
+    std::size_t m_pos = 0;
+    QTextCursor &m_cursor;
+    const bool m_wholeDocument;
+    bool m_targetBlockWasEmpty = false;
+    bool m_createdBlock = false;
+
+    std::vector<GroupState> m_stack;
+    std::size_t m_droppedGroups = 0;
+    bool m_groupFresh = false;
+    std::size_t m_skipUnits = 0;
+    char16_t m_pendingHigh = 0;
+    bool m_cellPending = false;
+
+    int m_documentCodePage = 1252;
+    int m_defaultFont = -1;
+    std::vector<FontEntry> m_fonts;
+    int m_fontEntry = -1;
+    std::vector<QColor> m_colors;
+    QColor m_colorPart{0, 0, 0};
+    bool m_colorPartSet = false;
+
+    CodePageDecoder m_decoder;
+    QByteArray m_bytes;
+    QString m_run;
+    CharProps m_runProps;
+    QTextCharFormat m_format;
+    CharProps m_formatProps;
+    bool m_formatValid = false;
+};
+
+} // namespace
+
+bool looksLikeRtf(QByteArrayView bytes)
+{
+    qsizetype i = 0;
+    while (i < bytes.size() && (bytes[i] == ' ' || bytes[i] == '\t' || bytes[i] == '\r' || bytes[i] == '\n'))
+        ++i;
+    return bytes.sliced(i).startsWith("{\\rtf");
+}
+
+void RtfReader::load(QByteArrayView rtf, QTextDocument &document)
+{
+    const bool undo = document.isUndoRedoEnabled();
+    document.setUndoRedoEnabled(false);
+    document.clear();
+    QTextCursor cursor(&document);
+    cursor.beginEditBlock();
+    Parser(rtf, cursor, true).run();
+    cursor.endEditBlock();
+    document.setUndoRedoEnabled(undo);
+}
+
+void RtfReader::insert(QByteArrayView rtf, QTextCursor &cursor)
+{
+    cursor.beginEditBlock();
+    cursor.removeSelectedText();
+    Parser(rtf, cursor, false).run();
+    cursor.endEditBlock();
+}
+
+QString RtfReader::plainText(QByteArrayView rtf)
+{
+    QTextDocument document;
+    load(rtf, document);
+    QString text = document.toPlainText();
+    text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    return text;
+}
+
+} // namespace pelmark::richtext
