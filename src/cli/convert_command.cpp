@@ -5,7 +5,17 @@
 #include "string_host.h"
 #include "text_encoding.h"
 
+#include "document_font.h"
+#include "rtf_reader.h"
+#include "rtf_writer.h"
+
 #include "pelmark_version.h"
+
+#include <QByteArray>
+#include <QGuiApplication>
+#include <QSaveFile>
+#include <QTextCursor>
+#include <QTextDocument>
 
 #include <filesystem>
 #include <fstream>
@@ -149,10 +159,55 @@ std::optional<std::string> readAll(const std::optional<std::string> &path, std::
     return std::move(bytes).str();
 }
 
+// Qt's text documents need a GUI application; the converter runs one without a display.
+void ensureGuiApplication()
+{
+    if (QCoreApplication::instance())
+        return;
+    // Qt's own notices (no runtime folder, no display) are not the converter's messages.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &message) {
+        if (type == QtFatalMsg || type == QtCriticalMsg)
+            std::cerr << message.toStdString() << '\n';
+    });
+    static int argc = 3;
+    static char arg0[] = "pelmark-convert", arg1[] = "-platform", arg2[] = "offscreen";
+    static char *argv[] = {arg0, arg1, arg2, nullptr};
+    static QGuiApplication app(argc, argv);
+}
+
+std::u16string fromQString(const QString &text) { return std::u16string(reinterpret_cast<const char16_t *>(text.utf16()), std::size_t(text.size())); }
+
+// The cliche a file holds: an RTF file's plain text, or the text of a UTF-8 or Windows-1251 file.
 std::u16string clicheFromBytes(std::string_view bytes, bool raw)
 {
-    std::u16string text = encoding::decodeUtf8OrWindows1251(bytes);
+    const QByteArrayView view(bytes.data(), qsizetype(bytes.size()));
+    std::u16string text;
+    if (richtext::looksLikeRtf(view)) {
+        ensureGuiApplication();
+        text = fromQString(richtext::RtfReader::plainText(view));
+    } else {
+        text = encoding::decodeUtf8OrWindows1251(bytes);
+    }
     return raw ? text : encoding::toClicheLineEnds(text);
+}
+
+// Writes the listing as the windowed program saves a document: RTF in the documents' font.
+bool writeListingRtf(const std::string &path, const std::u16string &listing, std::ostream &err)
+{
+    ensureGuiApplication();
+    QTextDocument document;
+    document.setDefaultFont(richtext::documentFont());
+    QString text = QString::fromUtf16(listing.data(), qsizetype(listing.size()));
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    QTextCursor(&document).insertText(text);
+    QSaveFile file(QString::fromLocal8Bit(path.c_str()));
+    const QByteArray rtf = richtext::RtfWriter::write(document);
+    if (!file.open(QIODevice::WriteOnly) || file.write(rtf) != rtf.size() || !file.commit()) {
+        err << "pelmark-convert: не удалось записать файл " << path << ": " << file.errorString().toStdString()
+            << "\n";
+        return false;
+    }
+    return true;
 }
 
 bool writeFile(const std::string &path, std::string_view bytes, std::ostream &err)
@@ -183,11 +238,6 @@ int convert(const Options &options, std::string_view bytes, std::ostream &out, s
             << "; список моделей: pelmark-convert --list\n";
         return kExitUsage;
     }
-    if (options.rtfOut) {
-        err << "pelmark-convert: запись в RTF (--output) пока не поддерживается\n";
-        return kExitUsage;
-    }
-
     StringConversionHost host;
     host.cliche = clicheFromBytes(bytes, options.raw);
     const LayoutOutcome outcome = RunConversion(*model, host);
@@ -199,6 +249,8 @@ int convert(const Options &options, std::string_view bytes, std::ostream &out, s
             << " строк: строки не проверены и не выровнены, коды даны для текста как есть\n";
     }
     if (options.clicheOut && !writeFile(*options.clicheOut, encoding::toUtf8(host.cliche), err))
+        return kExitUsage;
+    if (options.rtfOut && !writeListingRtf(*options.rtfOut, host.document, err))
         return kExitUsage;
 
     out << encoding::toUtf8(host.document);

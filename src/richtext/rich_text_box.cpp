@@ -1,5 +1,6 @@
 #include "rich_text_box.h"
 
+#include "document_font.h"
 #include "plain_text_import.h"
 #include "rtf_reader.h"
 #include "rtf_writer.h"
@@ -36,15 +37,8 @@ QString fromCrLf(QString text)
 RichTextBox::RichTextBox(QWidget *parent) : QTextEdit(parent)
 {
     setAcceptRichText(true);
-    document()->setDefaultFont(initialFont());
-    setCurrentFont(initialFont());
-}
-
-QFont RichTextBox::initialFont()
-{
-    QFont font(QStringLiteral("Courier New"), 12);
-    font.setStyleHint(QFont::Monospace);
-    return font;
+    document()->setDefaultFont(documentFont());
+    setCurrentFont(documentFont());
 }
 
 QString RichTextBox::Text() const { return toCrLf(document()->toPlainText()); }

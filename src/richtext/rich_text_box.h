@@ -20,8 +20,6 @@ public:
 
     explicit RichTextBox(QWidget *parent = nullptr);
 
-    static QFont initialFont();
-
     QString Text() const;
     void setText(const QString &text);
 

@@ -186,6 +186,34 @@ TEST_F(ConvertCli, ErrorsExitTwoWithNothingOnStandardOutput)
     EXPECT_NE(run({"--model", "НетТакой"}).err.find("--list"), std::string::npos);
 }
 
+TEST_F(ConvertCli, WritesTheListingAsRtfAndReadsRtfInput)
+{
+    const fs::path rtf = m_dir / "listing.rtf";
+    const Result converted = run({"--model", "mnuAMC100k", "--output", rtf.string()}, "МАГАЗИН\n");
+    ASSERT_EQ(converted.status, 0);
+    EXPECT_TRUE(converted.err.empty()) << converted.err;
+    const std::string saved = read(rtf);
+    EXPECT_TRUE(saved.starts_with("{\\rtf1\\ansi\\ansicpg1251"));
+    EXPECT_NE(saved.find("Courier New;"), std::string::npos);
+
+    // What Pelmark reads back from its own file is the listing, line for line.
+    const Result text = run({"--text", rtf.string()});
+    EXPECT_EQ(text.status, 0);
+    EXPECT_EQ(text.out, converted.out);
+    EXPECT_TRUE(text.err.empty()) << text.err;
+
+    // An RTF cliche from a word processor: its paragraphs are the receipt lines.
+    const fs::path cliche = write("cliche.rtf", "{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0\\fcharset204 Arial;}}"
+                                                "\\f0\\qc \\'cc\\'c0\\'c3\\par {\\b ABC}\\par}");
+    const Result fromRtf = run({"--model", "mnuAMC100k", cliche.string()});
+    EXPECT_EQ(fromRtf.status, 0);
+    EXPECT_TRUE(fromRtf.out.starts_with("Код для АМС100К\r\nМАГ\r\nABC\r\nстрока: 001_"));
+
+    const Result unwritable = run({"--model", "mnuAMC100k", "--output", (m_dir / "no/such.rtf").string()}, "A");
+    EXPECT_EQ(unwritable.status, 2);
+    EXPECT_TRUE(unwritable.out.empty());
+}
+
 TEST_F(ConvertCli, HelpAndVersion)
 {
     const Result version = run({"--version"});
