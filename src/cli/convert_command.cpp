@@ -6,6 +6,7 @@
 #include "text_encoding.h"
 
 #include "document_font.h"
+#include "file_writing.h"
 #include "rtf_reader.h"
 #include "rtf_writer.h"
 
@@ -13,7 +14,6 @@
 
 #include <QByteArray>
 #include <QGuiApplication>
-#include <QSaveFile>
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -175,7 +175,10 @@ void ensureGuiApplication()
     static QGuiApplication app(argc, argv);
 }
 
-std::u16string fromQString(const QString &text) { return std::u16string(reinterpret_cast<const char16_t *>(text.utf16()), std::size_t(text.size())); }
+std::u16string fromQString(const QString &text)
+{
+    return std::u16string(reinterpret_cast<const char16_t *>(text.utf16()), std::size_t(text.size()));
+}
 
 // The cliche a file holds: an RTF file's plain text, or the text of a UTF-8 or Windows-1251 file.
 std::u16string clicheFromBytes(std::string_view bytes, bool raw)
@@ -200,11 +203,10 @@ bool writeListingRtf(const std::string &path, const std::u16string &listing, std
     QString text = QString::fromUtf16(listing.data(), qsizetype(listing.size()));
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     QTextCursor(&document).insertText(text);
-    QSaveFile file(QString::fromLocal8Bit(path.c_str()));
-    const QByteArray rtf = richtext::RtfWriter::write(document);
-    if (!file.open(QIODevice::WriteOnly) || file.write(rtf) != rtf.size() || !file.commit()) {
-        err << "pelmark-convert: не удалось записать файл " << path << ": " << file.errorString().toStdString()
-            << "\n";
+    QString error;
+    if (!richtext::writeFileSafely(QString::fromLocal8Bit(path.c_str()), richtext::RtfWriter::write(document),
+                                   &error)) {
+        err << "pelmark-convert: не удалось записать файл " << path << ": " << error.toStdString() << "\n";
         return false;
     }
     return true;

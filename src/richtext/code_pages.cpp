@@ -74,8 +74,8 @@ CodePageDecoder::Page &CodePageDecoder::page(int codePage)
 
     Page &page = m_pages[codePage];
     const char *name = converterName(codePage);
-    auto converter = std::make_unique<QStringDecoder>(name ? name : "windows-1252",
-                                                      QStringConverter::Flag::Stateless);
+    auto converter =
+        std::make_unique<QStringDecoder>(name ? name : "windows-1252", QStringConverter::Flag::Stateless);
     if (!converter->isValid())
         converter = std::make_unique<QStringDecoder>(QStringConverter::Latin1);
     if (isDoubleByte(codePage)) {

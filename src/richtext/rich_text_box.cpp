@@ -1,6 +1,8 @@
 #include "rich_text_box.h"
 
 #include "document_font.h"
+#include "file_writing.h"
+#include "plain_text.h"
 #include "plain_text_import.h"
 #include "rtf_reader.h"
 #include "rtf_writer.h"
@@ -8,7 +10,6 @@
 #include <QAbstractTextDocumentLayout>
 #include <QFile>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QTextBlock>
 #include <QTextDocumentFragment>
 #include <QTextLayout>
@@ -18,12 +19,6 @@ namespace {
 
 // Files larger than this are refused rather than read into memory whole.
 constexpr qint64 kMaxFileSize = qint64(512) * 1024 * 1024;
-
-QString toCrLf(QString text)
-{
-    text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
-    return text;
-}
 
 QString fromCrLf(QString text)
 {
@@ -41,7 +36,10 @@ RichTextBox::RichTextBox(QWidget *parent) : QTextEdit(parent)
     setCurrentFont(documentFont());
 }
 
-QString RichTextBox::Text() const { return toCrLf(document()->toPlainText()); }
+QString RichTextBox::Text() const
+{
+    return crLfText(*document());
+}
 
 void RichTextBox::setText(const QString &text)
 {
@@ -53,7 +51,10 @@ void RichTextBox::setText(const QString &text)
     cursor.endEditBlock();
 }
 
-int RichTextBox::SelStart() const { return textCursor().selectionStart(); }
+int RichTextBox::SelStart() const
+{
+    return textCursor().selectionStart();
+}
 
 void RichTextBox::setSelStart(int position)
 {
@@ -68,7 +69,10 @@ int RichTextBox::SelLength() const
     return cursor.selectionEnd() - cursor.selectionStart();
 }
 
-QString RichTextBox::SelText() const { return toCrLf(textCursor().selection().toPlainText()); }
+QString RichTextBox::SelText() const
+{
+    return crLfText(textCursor().selectedText());
+}
 
 void RichTextBox::setSelText(const QString &text)
 {
@@ -145,7 +149,9 @@ std::optional<int> RichTextBox::SelAlignment() const
     for (QTextBlock block = document()->findBlock(cursor.selectionStart()); block.isValid();
          block = block.next()) {
         const Qt::Alignment alignment = block.blockFormat().alignment() & Qt::AlignHorizontal_Mask;
-        const int value = alignment & Qt::AlignHCenter ? AlignCenter : alignment & Qt::AlignRight ? AlignRight : AlignLeft;
+        const int value = alignment & Qt::AlignHCenter ? AlignCenter
+                          : alignment & Qt::AlignRight ? AlignRight
+                                                       : AlignLeft;
         if (common && *common != value)
             return std::nullopt;
         common = value;
@@ -155,7 +161,10 @@ std::optional<int> RichTextBox::SelAlignment() const
     return common;
 }
 
-void RichTextBox::mergeFormat(const QTextCharFormat &format) { mergeCurrentCharFormat(format); }
+void RichTextBox::mergeFormat(const QTextCharFormat &format)
+{
+    mergeCurrentCharFormat(format);
+}
 
 void RichTextBox::setSelBold(bool on)
 {
@@ -275,20 +284,7 @@ bool RichTextBox::LoadFile(const QString &path, QString *error)
 
 bool RichTextBox::SaveFile(const QString &path, QString *error) const
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    const QByteArray bytes = RtfWriter::write(*document());
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        if (error)
-            *error = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    return true;
+    return writeFileSafely(path, RtfWriter::write(*document()), error);
 }
 
 void RichTextBox::SelPrint(QPrinter &printer) const

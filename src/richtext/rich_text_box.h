@@ -49,7 +49,8 @@ public:
     // Case-insensitive search, also inside words, that selects the first match in the range and
     // returns its position, or -1 leaving everything as it was. Without a range it searches the
     // selection, or the whole text when nothing is selected; with only an end, from the caret.
-    int Find(const QString &word, std::optional<int> start = std::nullopt, std::optional<int> end = std::nullopt);
+    int Find(const QString &word, std::optional<int> start = std::nullopt,
+             std::optional<int> end = std::nullopt);
 
     // Replace the whole content with the file's; RTF is read as rich text, other files as plain
     // text. On failure the box is unchanged and `error` says why.

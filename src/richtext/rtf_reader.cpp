@@ -1,6 +1,7 @@
 #include "rtf_reader.h"
 
 #include "code_pages.h"
+#include "plain_text.h"
 
 #include <QColor>
 #include <QTextBlock>
@@ -25,11 +26,11 @@ constexpr qsizetype kMaxFontNameBytes = 256;
 constexpr std::size_t kMaxColors = 16384;
 
 enum class Destination {
-    Text,       // body text
-    Skip,       // read but dropped: pictures, headers, style sheets, unknown \* groups
+    Text, // body text
+    Skip, // read but dropped: pictures, headers, style sheets, unknown \* groups
     FontTable,
     ColorTable,
-    Object,     // dropped, but its \result is shown
+    Object, // dropped, but its \result is shown
 };
 
 struct CharProps {
@@ -65,8 +66,14 @@ struct ControlWord {
     bool tooLong = false;
 };
 
-bool isLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isLetter(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 int hexValue(char c)
 {
     if (c >= '0' && c <= '9')
@@ -82,13 +89,55 @@ int hexValue(char c)
 bool isSkippedDestination(std::string_view word)
 {
     static constexpr std::string_view skipped[] = {
-        "annotation", "atnauthor", "atnid",      "author",  "bkmkend",   "bkmkstart", "colorschememapping",
-        "comment",    "datastore", "docvar",     "fldinst", "filetbl",   "footer",    "footerf",
-        "footerl",    "footerr",   "footnote",   "ftnsep",  "ftnsepc",   "aftnsep",   "generator",
-        "header",     "headerf",   "headerl",    "headerr", "info",      "latentstyles", "listoverridetable",
-        "listtable",  "nonesttables", "nonshppict", "objdata", "pgdsctbl", "pict",     "private",
-        "revtbl",     "rsidtbl",   "sn",         "sp",      "stylesheet", "sv",       "tc",
-        "template",   "themedata", "txe",        "xe",      "xmlnstbl",  "mmathPr",  "userprops",
+        "annotation",
+        "atnauthor",
+        "atnid",
+        "author",
+        "bkmkend",
+        "bkmkstart",
+        "colorschememapping",
+        "comment",
+        "datastore",
+        "docvar",
+        "fldinst",
+        "filetbl",
+        "footer",
+        "footerf",
+        "footerl",
+        "footerr",
+        "footnote",
+        "ftnsep",
+        "ftnsepc",
+        "aftnsep",
+        "generator",
+        "header",
+        "headerf",
+        "headerl",
+        "headerr",
+        "info",
+        "latentstyles",
+        "listoverridetable",
+        "listtable",
+        "nonesttables",
+        "nonshppict",
+        "objdata",
+        "pgdsctbl",
+        "pict",
+        "private",
+        "revtbl",
+        "rsidtbl",
+        "sn",
+        "sp",
+        "stylesheet",
+        "sv",
+        "tc",
+        "template",
+        "themedata",
+        "txe",
+        "xe",
+        "xmlnstbl",
+        "mmathPr",
+        "userprops",
     };
     return std::find(std::begin(skipped), std::end(skipped), word) != std::end(skipped);
 }
@@ -100,10 +149,10 @@ char16_t specialCharacter(std::string_view word)
         char16_t character;
     };
     static constexpr Special specials[] = {
-        {"emdash", u'\u2014'},    {"endash", u'\u2013'},    {"bullet", u'\u2022'},  {"lquote", u'\u2018'},
-        {"rquote", u'\u2019'},    {"ldblquote", u'\u201C'}, {"rdblquote", u'\u201D'}, {"emspace", u'\u2003'},
-        {"enspace", u'\u2002'},   {"qmspace", u'\u2005'},   {"zwj", u'\u200D'},     {"zwnj", u'\u200C'},
-        {"ltrmark", u'\u200E'},   {"rtlmark", u'\u200F'},
+        {"emdash", u'\u2014'},  {"endash", u'\u2013'},    {"bullet", u'\u2022'},    {"lquote", u'\u2018'},
+        {"rquote", u'\u2019'},  {"ldblquote", u'\u201C'}, {"rdblquote", u'\u201D'}, {"emspace", u'\u2003'},
+        {"enspace", u'\u2002'}, {"qmspace", u'\u2005'},   {"zwj", u'\u200D'},       {"zwnj", u'\u200C'},
+        {"ltrmark", u'\u200E'}, {"rtlmark", u'\u200F'},
     };
     for (const Special &s : specials) {
         if (s.word == word)
@@ -127,8 +176,14 @@ public:
         while (m_pos < m_in.size()) {
             const char c = m_in[m_pos];
             switch (c) {
-            case '{': openGroup(); ++m_pos; break;
-            case '}': ++m_pos; closeGroup(); break;
+            case '{':
+                openGroup();
+                ++m_pos;
+                break;
+            case '}':
+                ++m_pos;
+                closeGroup();
+                break;
             case '\\': readControl(); break;
             case '\r':
             case '\n': ++m_pos; break;
@@ -176,9 +231,13 @@ private:
         const Destination closing = state().destination;
         if (closing == Destination::FontTable)
             commitFontName();
+        if (m_stack.size() == 2) {
+            // The document ends with its root group, as in Word; its last paragraph keeps the
+            // root's paragraph format.
+            finish();
+            m_pos = m_in.size();
+        }
         m_stack.pop_back();
-        if (m_stack.size() == 1)
-            m_pos = m_in.size(); // the document ends with its root group, as in Word
     }
 
     // --- control words and symbols ------------------------------------------------------------
@@ -584,7 +643,8 @@ private:
         format.setFontItalic(props.italic);
         format.setFontUnderline(props.underline);
         format.setFontStrikeOut(props.strike);
-        if (props.color > 0 && std::size_t(props.color) < m_colors.size() && m_colors[std::size_t(props.color)].isValid())
+        if (props.color > 0 && std::size_t(props.color) < m_colors.size() &&
+            m_colors[std::size_t(props.color)].isValid())
             format.setForeground(m_colors[std::size_t(props.color)]);
         m_format = format;
         m_formatProps = props;
@@ -614,6 +674,9 @@ private:
 
     void finish()
     {
+        if (m_finished)
+            return;
+        m_finished = true;
         flushBytes();
         flushSurrogate();
         flushRun();
@@ -629,6 +692,7 @@ private:
     const bool m_wholeDocument;
     bool m_targetBlockWasEmpty = false;
     bool m_createdBlock = false;
+    bool m_finished = false;
 
     std::vector<GroupState> m_stack;
     std::size_t m_droppedGroups = 0;
@@ -688,9 +752,7 @@ QString RtfReader::plainText(QByteArrayView rtf)
 {
     QTextDocument document;
     load(rtf, document);
-    QString text = document.toPlainText();
-    text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
-    return text;
+    return crLfText(document);
 }
 
 } // namespace pelmark::richtext

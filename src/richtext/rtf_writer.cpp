@@ -8,8 +8,8 @@
 
 #include <algorithm>
 #include <array>
-#include <memory>
 #include <cmath>
+#include <memory>
 #include <vector>
 
 namespace pelmark::richtext {

@@ -203,13 +203,15 @@ TEST_F(ConvertCli, WritesTheListingAsRtfAndReadsRtfInput)
     EXPECT_TRUE(text.err.empty()) << text.err;
 
     // An RTF cliche from a word processor: its paragraphs are the receipt lines.
-    const fs::path cliche = write("cliche.rtf", "{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0\\fcharset204 Arial;}}"
-                                                "\\f0\\qc \\'cc\\'c0\\'c3\\par {\\b ABC}\\par}");
+    const fs::path cliche =
+        write("cliche.rtf", "{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0\\fcharset204 Arial;}}"
+                            "\\f0\\qc \\'cc\\'c0\\'c3\\par {\\b ABC}\\par}");
     const Result fromRtf = run({"--model", "mnuAMC100k", cliche.string()});
     EXPECT_EQ(fromRtf.status, 0);
     EXPECT_TRUE(fromRtf.out.starts_with("Код для АМС100К\r\nМАГ\r\nABC\r\nстрока: 001_"));
 
-    const Result unwritable = run({"--model", "mnuAMC100k", "--output", (m_dir / "no/such.rtf").string()}, "A");
+    const Result unwritable =
+        run({"--model", "mnuAMC100k", "--output", (m_dir / "no/such.rtf").string()}, "A");
     EXPECT_EQ(unwritable.status, 2);
     EXPECT_TRUE(unwritable.out.empty());
 }

@@ -19,7 +19,8 @@ QByteArray readFile(const QString &path)
 // The words of a text, as the peers' outputs are compared: NFC, strike-out marks removed.
 QStringList words(const QString &text)
 {
-    static const QRegularExpression word(QStringLiteral("\\w+"), QRegularExpression::UseUnicodePropertiesOption);
+    static const QRegularExpression word(QStringLiteral("\\w+"),
+                                         QRegularExpression::UseUnicodePropertiesOption);
     QStringList out;
     const QString normal = text.normalized(QString::NormalizationForm_C).remove(QStringLiteral("~~"));
     for (auto it = word.globalMatch(normal); it.hasNext();)
@@ -49,8 +50,8 @@ TEST(RtfCorpus, EveryFileReadsWithItsText)
 {
     const QDir corpus(QStringLiteral(PELMARK_RTF_CORPUS));
     ASSERT_TRUE(QDir(corpus.filePath(QStringLiteral("files"))).exists()) << PELMARK_RTF_CORPUS;
-    const QStringList names =
-        QDir(corpus.filePath(QStringLiteral("files"))).entryList({QStringLiteral("*.rtf")}, QDir::Files, QDir::Name);
+    const QStringList names = QDir(corpus.filePath(QStringLiteral("files")))
+                                  .entryList({QStringLiteral("*.rtf")}, QDir::Files, QDir::Name);
     ASSERT_EQ(names.size(), 37);
     for (const QString &name : names) {
         SCOPED_TRACE(name.toStdString());
@@ -72,4 +73,3 @@ TEST(RtfCorpus, EveryFileReadsWithItsText)
 }
 
 } // namespace
-
