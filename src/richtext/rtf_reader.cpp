@@ -611,27 +611,23 @@ private:
         appendToRun(c);
     }
 
+    // A paragraph's text is gathered and goes into the document when the paragraph ends, in one
+    // insertion per run: the same calls a direct build of the document would make.
     void appendToRun(char16_t c)
     {
-        if (m_run.isEmpty() || !(m_runProps == state().chars)) {
-            flushRun();
-            m_runProps = state().chars;
+        if (m_runs.empty() || !(m_runs.back().props == state().chars))
+            m_runs.push_back({m_paragraphText.size(), state().chars});
+        m_paragraphText += QChar(c);
+    }
+    // Documents use a handful of formats over and over; each is built once.
+    const QTextCharFormat &charFormat(const CharProps &props)
+    {
+        for (auto it = m_formats.rbegin(); it != m_formats.rend(); ++it) {
+            if (it->first == props)
+                return it->second;
         }
-        m_run += QChar(c);
-    }
-
-    void flushRun()
-    {
-        if (m_run.isEmpty())
-            return;
-        m_cursor.insertText(m_run, charFormat(m_runProps));
-        m_run.clear();
-    }
-
-    QTextCharFormat charFormat(const CharProps &props)
-    {
-        if (m_formatValid && m_formatProps == props)
-            return m_format;
+        if (m_formats.size() >= 256)
+            m_formats.clear();
         QTextCharFormat format;
         if (props.font >= 0 && std::size_t(props.font) < m_fonts.size()) {
             const FontEntry &entry = m_fonts[std::size_t(props.font)];
@@ -646,44 +642,64 @@ private:
         if (props.color > 0 && std::size_t(props.color) < m_colors.size() &&
             m_colors[std::size_t(props.color)].isValid())
             format.setForeground(m_colors[std::size_t(props.color)]);
-        m_format = format;
-        m_formatProps = props;
-        m_formatValid = true;
-        return m_format;
+        m_formats.emplace_back(props, format);
+        return m_formats.back().second;
     }
 
-    void applyParagraphFormat()
+    const QTextBlockFormat &blockFormat(Qt::Alignment alignment)
     {
-        QTextBlockFormat block = m_cursor.blockFormat();
-        if (block.alignment() != state().alignment) {
-            block.setAlignment(state().alignment);
-            m_cursor.setBlockFormat(block);
+        const int index = alignment == Qt::AlignHCenter   ? 1
+                          : alignment == Qt::AlignRight   ? 2
+                          : alignment == Qt::AlignJustify ? 3
+                                                          : 0;
+        if (!m_blockFormatsMade) {
+            const Qt::Alignment kinds[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight, Qt::AlignJustify};
+            for (int i = 0; i < 4; ++i)
+                m_blockFormats[i].setAlignment(kinds[i]);
+            m_blockFormatsMade = true;
         }
+        return m_blockFormats[index];
     }
 
-    void paragraph()
+    // Puts the gathered paragraph into the document. The first paragraph continues the block at
+    // the cursor; each later one starts a block of its own.
+    void endParagraph(bool last)
     {
         flushBytes();
         flushSurrogate();
         m_cellPending = false;
-        flushRun();
-        applyParagraphFormat();
-        m_cursor.insertBlock(m_cursor.blockFormat(), charFormat(state().chars));
-        m_createdBlock = true;
+        const Qt::Alignment alignment = state().alignment;
+        if (m_paragraphs == 0) {
+            // An unfinished last paragraph of pasted markup does not re-align the paragraph it
+            // lands in; a whole document, a finished paragraph or an empty target take it.
+            if (!last || m_wholeDocument || m_targetBlockWasEmpty) {
+                QTextBlockFormat format = m_cursor.blockFormat();
+                if (format.alignment() != alignment) {
+                    format.setAlignment(alignment);
+                    m_cursor.setBlockFormat(format);
+                }
+            }
+        } else {
+            m_cursor.insertBlock(blockFormat(alignment), charFormat(state().chars));
+        }
+        ++m_paragraphs;
+        for (std::size_t i = 0; i < m_runs.size(); ++i) {
+            const qsizetype end = i + 1 < m_runs.size() ? m_runs[i + 1].start : m_paragraphText.size();
+            m_cursor.insertText(m_paragraphText.sliced(m_runs[i].start, end - m_runs[i].start),
+                                charFormat(m_runs[i].props));
+        }
+        m_runs.clear();
+        m_paragraphText.clear();
     }
+
+    void paragraph() { endParagraph(false); }
 
     void finish()
     {
         if (m_finished)
             return;
         m_finished = true;
-        flushBytes();
-        flushSurrogate();
-        flushRun();
-        // An unfinished last paragraph gives its alignment to a block of its own, not to the
-        // paragraph that markup was pasted into.
-        if (m_wholeDocument || m_createdBlock || m_targetBlockWasEmpty)
-            applyParagraphFormat();
+        endParagraph(true);
     }
 
     std::string_view m_in;
@@ -691,7 +707,7 @@ private:
     QTextCursor &m_cursor;
     const bool m_wholeDocument;
     bool m_targetBlockWasEmpty = false;
-    bool m_createdBlock = false;
+    int m_paragraphs = 0;
     bool m_finished = false;
 
     std::vector<GroupState> m_stack;
@@ -711,11 +727,15 @@ private:
 
     CodePageDecoder m_decoder;
     QByteArray m_bytes;
-    QString m_run;
-    CharProps m_runProps;
-    QTextCharFormat m_format;
-    CharProps m_formatProps;
-    bool m_formatValid = false;
+    struct RunStart {
+        qsizetype start;
+        CharProps props;
+    };
+    QString m_paragraphText;
+    std::vector<RunStart> m_runs;
+    QTextBlockFormat m_blockFormats[4];
+    bool m_blockFormatsMade = false;
+    std::vector<std::pair<CharProps, QTextCharFormat>> m_formats;
 };
 
 } // namespace

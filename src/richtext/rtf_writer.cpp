@@ -8,8 +8,10 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cmath>
 #include <memory>
+#include <unordered_map>
 #include <vector>
 
 namespace pelmark::richtext {
@@ -33,15 +35,12 @@ const std::array<unsigned char, 0x10000> &windows1251Bytes()
     return *table;
 }
 
-struct RunFormat {
-    int font;
-    int halfPoints;
-    bool bold;
-    bool italic;
-    bool underline;
-    bool strike;
-    int color;
-};
+void appendUnicodeWord(int value, QByteArray &out)
+{
+    char buffer[16] = {'\\', 'u'};
+    const auto end = std::to_chars(buffer + 2, buffer + sizeof buffer, value).ptr;
+    out.append(buffer, end - buffer);
+}
 
 class Writer {
 public:
@@ -50,7 +49,7 @@ public:
     QByteArray write(int start, int end)
     {
         QByteArray body;
-        body.reserve((end - start) * 2 + 64);
+        body.reserve(qsizetype(end - start) * 8 + 64);
         bool firstBlock = true;
         for (QTextBlock block = m_document.findBlock(start); block.isValid() && block.position() <= end;
              block = block.next()) {
@@ -60,11 +59,11 @@ public:
             writeParagraphFormat(block, body);
             for (auto it = block.begin(); !it.atEnd(); ++it) {
                 const QTextFragment fragment = it.fragment();
-                const int from = std::max(fragment.position(), start);
-                const int to = std::min(fragment.position() + fragment.length(), end);
+                const int position = fragment.position();
+                const int from = std::max(position, start);
+                const int to = std::min(position + fragment.length(), end);
                 if (from < to)
-                    writeRun(fragment.text().mid(from - fragment.position(), to - from),
-                             fragment.charFormat(), body);
+                    writeRun(fragment.text().mid(from - position, to - from), fragment, body);
             }
         }
 
@@ -121,30 +120,35 @@ private:
         return int(m_colors.size());
     }
 
-    void writeRun(const QString &text, const QTextCharFormat &format, QByteArray &out)
+    void writeRun(const QString &text, const QTextFragment &fragment, QByteArray &out)
     {
-        const QFont font = format.font().resolve(m_document.defaultFont());
-        const RunFormat run{fontIndex(font.family()),
-                            int(std::lround(font.pointSizeF() > 0 ? font.pointSizeF() * 2 : 24)),
-                            font.bold(),
-                            font.italic(),
-                            font.underline(),
-                            font.strikeOut(),
-                            colorIndex(format)};
-        out += "{\\f" + QByteArray::number(run.font) + "\\fs" + QByteArray::number(run.halfPoints);
-        if (run.bold)
-            out += "\\b";
-        if (run.italic)
-            out += "\\i";
-        if (run.underline)
-            out += "\\ul";
-        if (run.strike)
-            out += "\\strike";
-        if (run.color)
-            out += "\\cf" + QByteArray::number(run.color);
-        out += ' ';
+        out += runHeader(fragment.charFormatIndex(), fragment.charFormat());
         writeText(text, out);
         out += '}';
+    }
+
+    // The control words that open a run of one format, made once per format of the document.
+    const QByteArray &runHeader(int formatIndex, const QTextCharFormat &format)
+    {
+        auto found = m_headers.find(formatIndex);
+        if (found != m_headers.end())
+            return found->second;
+        const QFont font = format.font().resolve(m_document.defaultFont());
+        const int halfPoints = int(std::lround(font.pointSizeF() > 0 ? font.pointSizeF() * 2 : 24));
+        QByteArray header =
+            "{\\f" + QByteArray::number(fontIndex(font.family())) + "\\fs" + QByteArray::number(halfPoints);
+        if (font.bold())
+            header += "\\b";
+        if (font.italic())
+            header += "\\i";
+        if (font.underline())
+            header += "\\ul";
+        if (font.strikeOut())
+            header += "\\strike";
+        if (const int color = colorIndex(format))
+            header += "\\cf" + QByteArray::number(color);
+        header += ' ';
+        return m_headers.emplace(formatIndex, std::move(header)).first->second;
     }
 
     static void writeText(const QString &text, QByteArray &out)
@@ -164,7 +168,7 @@ private:
             } else if (c >= 0x20 && c < 0x80) {
                 out += char(c);
             } else if (c >= 0x80 && c != QChar::ObjectReplacementCharacter) {
-                out += "\\u" + QByteArray::number(int(static_cast<short>(c)));
+                appendUnicodeWord(static_cast<short>(c), out);
                 const unsigned char fallback = fallbacks[c];
                 if (fallback) {
                     static constexpr char hex[] = "0123456789abcdef";
@@ -181,6 +185,7 @@ private:
 
     const QTextDocument &m_document;
     QStringList m_fonts;
+    std::unordered_map<int, QByteArray> m_headers;
     std::vector<QColor> m_colors;
 };
 

@@ -1,6 +1,9 @@
 // Real files from word processors, mail clients and test suites, broken ones among them: each
 // reads with the text a careful reader gives.
 #include "rtf_reader.h"
+#include "rtf_writer.h"
+
+#include <QTextDocument>
 
 #include <gtest/gtest.h>
 
@@ -69,6 +72,23 @@ TEST(RtfCorpus, EveryFileReadsWithItsText)
                 w = w.toCaseFolded();
         }
         EXPECT_EQ(actual.join(QLatin1Char(' ')).toStdString(), expected.join(QLatin1Char(' ')).toStdString());
+    }
+}
+
+TEST(RtfFuzzCorpus, SeedsAndPastFindingsReadAndRoundTrip)
+{
+    for (const char *folder : {"seeds", "regressions"}) {
+        const QDir dir(QStringLiteral(PELMARK_FUZZ_CORPUS "/") + QLatin1String(folder));
+        for (const QString &name : dir.entryList(QDir::Files)) {
+            SCOPED_TRACE(name.toStdString());
+            QTextDocument document;
+            pelmark::richtext::RtfReader::load(readFile(dir.filePath(name)), document);
+            const QByteArray written = pelmark::richtext::RtfWriter::write(document);
+            EXPECT_TRUE(written.startsWith("{\\rtf1"));
+            QTextDocument again;
+            pelmark::richtext::RtfReader::load(written, again);
+            EXPECT_EQ(again.blockCount(), document.blockCount());
+        }
     }
 }
 
