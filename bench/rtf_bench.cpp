@@ -235,7 +235,7 @@ constexpr int k20MB = 200000;
 } // namespace
 
 BENCHMARK(BM_LoadRtf)->Arg(k10MB)->Arg(k20MB)->Unit(benchmark::kMillisecond)->MinTime(2);
-BENCHMARK(BM_InsertWithCursor)->Arg(k10MB)->Unit(benchmark::kMillisecond)->MinTime(2);
+BENCHMARK(BM_InsertWithCursor)->Arg(k10MB)->Arg(k20MB)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(BM_SetHtml)->Arg(k10MB)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(BM_SaveRtf)->Arg(k10MB)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(BM_ToHtml)->Arg(k10MB)->Unit(benchmark::kMillisecond)->MinTime(2);

@@ -615,9 +615,9 @@ private:
     // insertion per run: the same calls a direct build of the document would make.
     void appendToRun(char16_t c)
     {
-        if (m_runs.empty() || !(m_runs.back().props == state().chars))
-            m_runs.push_back({m_paragraphText.size(), state().chars});
-        m_paragraphText += QChar(c);
+        if (m_runs.size() == m_paragraphFirstRun || !(m_runs.back().props == state().chars))
+            m_runs.push_back({m_text.size(), state().chars});
+        m_text += QChar(c);
     }
     // Documents use a handful of formats over and over; each is built once.
     const QTextCharFormat &charFormat(const CharProps &props)
@@ -661,35 +661,42 @@ private:
         return m_blockFormats[index];
     }
 
-    // Puts the gathered paragraph into the document. The first paragraph continues the block at
-    // the cursor; each later one starts a block of its own.
     void endParagraph(bool last)
     {
         flushBytes();
         flushSurrogate();
         m_cellPending = false;
-        const Qt::Alignment alignment = state().alignment;
-        if (m_paragraphs == 0) {
-            // An unfinished last paragraph of pasted markup does not re-align the paragraph it
-            // lands in; a whole document, a finished paragraph or an empty target take it.
-            if (!last || m_wholeDocument || m_targetBlockWasEmpty) {
+        // An unfinished last paragraph of pasted markup does not re-align the paragraph it lands
+        // in; a whole document, a finished paragraph or an empty target take its alignment.
+        const bool aligns = !m_paragraphEnds.empty() || !last || m_wholeDocument || m_targetBlockWasEmpty;
+        m_paragraphEnds.push_back({m_runs.size(), m_text.size(), state().alignment, state().chars, aligns});
+        m_paragraphFirstRun = m_runs.size();
+    }
+
+    // The document is built once the whole file is read, in one insertion per run and one block
+    // per paragraph: the same calls a direct build of the document makes, in one tight loop.
+    void insertParagraphs()
+    {
+        std::size_t run = 0;
+        for (std::size_t p = 0; p < m_paragraphEnds.size(); ++p) {
+            const ParagraphEnd &end = m_paragraphEnds[p];
+            if (p > 0) {
+                m_cursor.insertBlock(blockFormat(end.alignment), charFormat(end.blockChars));
+            } else if (end.aligns) {
                 QTextBlockFormat format = m_cursor.blockFormat();
-                if (format.alignment() != alignment) {
-                    format.setAlignment(alignment);
+                if (format.alignment() != end.alignment) {
+                    format.setAlignment(end.alignment);
                     m_cursor.setBlockFormat(format);
                 }
             }
-        } else {
-            m_cursor.insertBlock(blockFormat(alignment), charFormat(state().chars));
+            for (; run < end.runEnd; ++run) {
+                const qsizetype from = m_runs[run].start;
+                const qsizetype to = run + 1 < end.runEnd ? m_runs[run + 1].start : end.textEnd;
+                // The document copies the text; a view of the buffer spares an allocation.
+                m_cursor.insertText(QString::fromRawData(m_text.constData() + from, to - from),
+                                    charFormat(m_runs[run].props));
+            }
         }
-        ++m_paragraphs;
-        for (std::size_t i = 0; i < m_runs.size(); ++i) {
-            const qsizetype end = i + 1 < m_runs.size() ? m_runs[i + 1].start : m_paragraphText.size();
-            m_cursor.insertText(m_paragraphText.sliced(m_runs[i].start, end - m_runs[i].start),
-                                charFormat(m_runs[i].props));
-        }
-        m_runs.clear();
-        m_paragraphText.clear();
     }
 
     void paragraph() { endParagraph(false); }
@@ -700,6 +707,7 @@ private:
             return;
         m_finished = true;
         endParagraph(true);
+        insertParagraphs();
     }
 
     std::string_view m_in;
@@ -707,7 +715,6 @@ private:
     QTextCursor &m_cursor;
     const bool m_wholeDocument;
     bool m_targetBlockWasEmpty = false;
-    int m_paragraphs = 0;
     bool m_finished = false;
 
     std::vector<GroupState> m_stack;
@@ -731,8 +738,17 @@ private:
         qsizetype start;
         CharProps props;
     };
-    QString m_paragraphText;
-    std::vector<RunStart> m_runs;
+    struct ParagraphEnd {
+        std::size_t runEnd;
+        qsizetype textEnd;
+        Qt::Alignment alignment;
+        CharProps blockChars;
+        bool aligns;
+    };
+    QString m_text;               // all the text read, paragraph after paragraph
+    std::vector<RunStart> m_runs; // where each run of one format starts in m_text
+    std::size_t m_paragraphFirstRun = 0;
+    std::vector<ParagraphEnd> m_paragraphEnds;
     QTextBlockFormat m_blockFormats[4];
     bool m_blockFormatsMade = false;
     std::vector<std::pair<CharProps, QTextCharFormat>> m_formats;
