@@ -11,8 +11,10 @@
 #include <QTextDocument>
 
 #include <algorithm>
+#include <cstdint>
 #include <limits>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace pelmark::richtext {
@@ -615,19 +617,30 @@ private:
     // insertion per run: the same calls a direct build of the document would make.
     void appendToRun(char16_t c)
     {
-        if (m_runs.size() == m_paragraphFirstRun || !(m_runs.back().props == state().chars))
-            m_runs.push_back({m_text.size(), state().chars});
+        if (m_runs.size() == m_paragraphFirstRun || !(m_props[m_runs.back().props] == state().chars))
+            m_runs.push_back({std::uint32_t(m_text.size()), propsIndex(state().chars)});
         m_text += QChar(c);
     }
-    // Documents use a handful of formats over and over; each is built once.
-    const QTextCharFormat &charFormat(const CharProps &props)
+    // Documents use a handful of formats over and over: each distinct one is kept once, and runs
+    // refer to it by number.
+    std::uint32_t propsIndex(const CharProps &props)
     {
-        for (auto it = m_formats.rbegin(); it != m_formats.rend(); ++it) {
-            if (it->first == props)
-                return it->second;
-        }
-        if (m_formats.size() >= 256)
-            m_formats.clear();
+        if (!m_props.empty() && m_props[m_lastProps] == props)
+            return m_lastProps;
+        const std::uint64_t key =
+            std::uint64_t(std::uint16_t(props.font)) | std::uint64_t(props.halfPoints) << 16 |
+            std::uint64_t(std::uint16_t(props.color)) << 28 | std::uint64_t(props.bold) << 44 |
+            std::uint64_t(props.italic) << 45 | std::uint64_t(props.underline) << 46 |
+            std::uint64_t(props.strike) << 47 | std::uint64_t(props.hidden) << 48;
+        const auto [it, added] = m_propsIndex.try_emplace(key, std::uint32_t(m_props.size()));
+        if (added)
+            m_props.push_back(props);
+        m_lastProps = it->second;
+        return m_lastProps;
+    }
+
+    QTextCharFormat makeFormat(const CharProps &props) const
+    {
         QTextCharFormat format;
         if (props.font >= 0 && std::size_t(props.font) < m_fonts.size()) {
             const FontEntry &entry = m_fonts[std::size_t(props.font)];
@@ -642,8 +655,7 @@ private:
         if (props.color > 0 && std::size_t(props.color) < m_colors.size() &&
             m_colors[std::size_t(props.color)].isValid())
             format.setForeground(m_colors[std::size_t(props.color)]);
-        m_formats.emplace_back(props, format);
-        return m_formats.back().second;
+        return format;
     }
 
     const QTextBlockFormat &blockFormat(Qt::Alignment alignment)
@@ -669,7 +681,8 @@ private:
         // An unfinished last paragraph of pasted markup does not re-align the paragraph it lands
         // in; a whole document, a finished paragraph or an empty target take its alignment.
         const bool aligns = !m_paragraphEnds.empty() || !last || m_wholeDocument || m_targetBlockWasEmpty;
-        m_paragraphEnds.push_back({m_runs.size(), m_text.size(), state().alignment, state().chars, aligns});
+        m_paragraphEnds.push_back({std::uint32_t(m_runs.size()), std::uint32_t(m_text.size()),
+                                   state().alignment, propsIndex(state().chars), aligns});
         m_paragraphFirstRun = m_runs.size();
     }
 
@@ -677,11 +690,15 @@ private:
     // per paragraph: the same calls a direct build of the document makes, in one tight loop.
     void insertParagraphs()
     {
+        std::vector<QTextCharFormat> formats;
+        formats.reserve(m_props.size());
+        for (const CharProps &props : m_props)
+            formats.push_back(makeFormat(props));
         std::size_t run = 0;
         for (std::size_t p = 0; p < m_paragraphEnds.size(); ++p) {
             const ParagraphEnd &end = m_paragraphEnds[p];
             if (p > 0) {
-                m_cursor.insertBlock(blockFormat(end.alignment), charFormat(end.blockChars));
+                m_cursor.insertBlock(blockFormat(end.alignment), formats[end.blockChars]);
             } else if (end.aligns) {
                 QTextBlockFormat format = m_cursor.blockFormat();
                 if (format.alignment() != end.alignment) {
@@ -694,7 +711,7 @@ private:
                 const qsizetype to = run + 1 < end.runEnd ? m_runs[run + 1].start : end.textEnd;
                 // The document copies the text; a view of the buffer spares an allocation.
                 m_cursor.insertText(QString::fromRawData(m_text.constData() + from, to - from),
-                                    charFormat(m_runs[run].props));
+                                    formats[m_runs[run].props]);
             }
         }
     }
@@ -735,14 +752,14 @@ private:
     CodePageDecoder m_decoder;
     QByteArray m_bytes;
     struct RunStart {
-        qsizetype start;
-        CharProps props;
+        std::uint32_t start; // in m_text
+        std::uint32_t props; // in m_props
     };
     struct ParagraphEnd {
-        std::size_t runEnd;
-        qsizetype textEnd;
+        std::uint32_t runEnd;
+        std::uint32_t textEnd;
         Qt::Alignment alignment;
-        CharProps blockChars;
+        std::uint32_t blockChars; // in m_props
         bool aligns;
     };
     QString m_text;               // all the text read, paragraph after paragraph
@@ -751,7 +768,9 @@ private:
     std::vector<ParagraphEnd> m_paragraphEnds;
     QTextBlockFormat m_blockFormats[4];
     bool m_blockFormatsMade = false;
-    std::vector<std::pair<CharProps, QTextCharFormat>> m_formats;
+    std::vector<CharProps> m_props;
+    std::unordered_map<std::uint64_t, std::uint32_t> m_propsIndex;
+    std::uint32_t m_lastProps = 0;
 };
 
 } // namespace
