@@ -9,6 +9,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QFile>
+#include <QMimeData>
 #include <QPrinter>
 #include <QTextBlock>
 #include <QTextDocumentFragment>
@@ -39,6 +40,19 @@ RichTextBox::RichTextBox(QWidget *parent) : QTextEdit(parent)
 QString RichTextBox::Text() const
 {
     return crLfText(*document());
+}
+
+int RichTextBox::textLength() const
+{
+    const QString raw = document()->toRawText();
+    qsizetype length = 0;
+    for (QChar c : raw) {
+        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator || c == QLatin1Char('\n'))
+            length += 2;
+        else if (c != QChar::ObjectReplacementCharacter)
+            length += 1;
+    }
+    return int(length);
 }
 
 void RichTextBox::setText(const QString &text)
@@ -299,6 +313,41 @@ void RichTextBox::SelPrint(QPrinter &printer) const
     QTextCursor(&selection).insertFragment(cursor.selection());
     selection.print(&printer);
 }
+
+namespace {
+const QString kRtfMime = QStringLiteral("text/rtf");
+const QString kRtfMimeAlias = QStringLiteral("application/rtf");
+} // namespace
+
+QMimeData *RichTextBox::selectionAsMimeData() const
+{
+    auto *mime = new QMimeData;
+    const QByteArray rtf = SelRTF();
+    mime->setData(kRtfMime, rtf);
+    mime->setData(kRtfMimeAlias, rtf);
+    mime->setText(SelText());
+    return mime;
+}
+
+void RichTextBox::pasteMimeData(const QMimeData &mime)
+{
+    if (mime.hasFormat(kRtfMime))
+        setSelRTF(mime.data(kRtfMime));
+    else if (mime.hasFormat(kRtfMimeAlias))
+        setSelRTF(mime.data(kRtfMimeAlias));
+    else if (mime.hasText())
+        setSelRTF(mime.text().toUtf8());
+    ensureCursorVisible();
+}
+
+QMimeData *RichTextBox::createMimeDataFromSelection() const { return selectionAsMimeData(); }
+
+bool RichTextBox::canInsertFromMimeData(const QMimeData *source) const
+{
+    return source->hasFormat(kRtfMime) || source->hasFormat(kRtfMimeAlias) || source->hasText();
+}
+
+void RichTextBox::insertFromMimeData(const QMimeData *source) { pasteMimeData(*source); }
 
 int RichTextBox::displayedLineCount() const
 {

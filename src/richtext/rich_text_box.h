@@ -21,6 +21,8 @@ public:
     explicit RichTextBox(QWidget *parent = nullptr);
 
     QString Text() const;
+    // The length of Text() without building it: every paragraph and line break counts two.
+    int textLength() const;
     void setText(const QString &text);
 
     int SelStart() const;
@@ -60,10 +62,21 @@ public:
     // Prints the selection, or everything when nothing is selected, with its formatting.
     void SelPrint(QPrinter &printer) const;
 
+    // The selection for the clipboard: as RTF, so it keeps its formatting in Pelmark and word
+    // processors, and as plain text for every other program.
+    QMimeData *selectionAsMimeData() const;
+    // Rich text where the data has it; plain text that is RTF markup is still read as markup.
+    void pasteMimeData(const QMimeData &mime);
+
     // Lines as displayed: a wrapped paragraph counts once per line; an empty box counts 1.
     int displayedLineCount() const;
     // Where lines wrap, in pixels from the box's left edge; a width of 0 or less is ignored.
     void setRightMargin(int pixels);
+
+protected:
+    QMimeData *createMimeDataFromSelection() const override;
+    bool canInsertFromMimeData(const QMimeData *source) const override;
+    void insertFromMimeData(const QMimeData *source) override;
 
 private:
     std::optional<bool> commonCharProperty(bool (*read)(const QTextCharFormat &)) const;

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QMainWindow>
+
+class QLabel;
+class QTextEdit;
+
+namespace pelmark::input {
+
+// The window the cliche is typed in: one receipt line per line, with the counts of lines and
+// characters below. It is a top-level window of its own; the text lives as long as the window.
+class FrmInputCl final : public QMainWindow {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(FrmInputCl)
+
+public:
+    explicit FrmInputCl(QWidget *parent = nullptr);
+
+    // The cliche, lines separated by CR LF. Setting it updates the counters like typing does.
+    QString text() const;
+    void setText(const QString &text);
+
+    // The layout's work string; never shown.
+    QString RtfTemp;
+
+    QTextEdit *textBox() const { return m_text; }
+    QString characterCountText() const;
+    QString lineCountText() const;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void updateCounters();
+    int displayedLineCount() const;
+
+    QTextEdit *m_text;
+    QLabel *m_characterCount;
+    QLabel *m_lineCount;
+};
+
+} // namespace pelmark::input

@@ -1,0 +1,96 @@
+#include "document_window.h"
+
+#include "rich_text_box.h"
+#include "twips.h"
+
+#include <QDateTime>
+#include <QLabel>
+#include <QLocale>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTimer>
+
+namespace pelmark::workspace {
+namespace {
+
+enum Panel { CharactersLabel = 1, Characters, LinesLabel, Lines, Time, Date };
+
+} // namespace
+
+frmDocument::frmDocument(QWidget *parent)
+    : QWidget(parent), m_text(new richtext::RichTextBox(this)), m_statusBar(new QStatusBar(this)),
+      m_clock(new QTimer(this))
+{
+    setObjectName(QStringLiteral("frmDocument"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    m_text->setObjectName(QStringLiteral("rtfText"));
+    m_statusBar->setObjectName(QStringLiteral("StatusBar1"));
+    m_statusBar->setSizeGripEnabled(false);
+
+    const double dpi = logicalDpiX();
+    const int labelWidth = twipsToPixels(1440, dpi);
+    const int countWidth = twipsToPixels(440, dpi);
+    const int widths[] = {labelWidth, countWidth, labelWidth, countWidth, countWidth * 2, countWidth * 3};
+    const QString texts[] = {QStringLiteral("Число символов"), {}, QStringLiteral("Число строк"), {}, {}, {}};
+    for (int i = 0; i < 6; ++i) {
+        auto *panel = new QLabel(texts[i], m_statusBar);
+        panel->setObjectName(QStringLiteral("Panel%1").arg(i + 1));
+        panel->setMinimumWidth(widths[i]);
+        m_statusBar->addWidget(panel);
+        m_panels << panel;
+    }
+    updateClock();
+    m_clock->start(1000);
+    connect(m_clock, &QTimer::timeout, this, &frmDocument::updateClock);
+    connect(m_text, &QTextEdit::textChanged, this, &frmDocument::updateCounts);
+    connect(m_text, &QTextEdit::cursorPositionChanged, this, &frmDocument::selectionChanged);
+    connect(m_text, &QTextEdit::selectionChanged, this, &frmDocument::selectionChanged);
+    setFocusProxy(m_text);
+    resize(twipsToPixels(6000, dpi), twipsToPixels(4000, dpi));
+    layOut();
+}
+
+QString frmDocument::panelText(int panel) const
+{
+    return panel >= 1 && panel <= m_panels.size() ? m_panels[panel - 1]->text() : QString();
+}
+
+void frmDocument::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    layOut();
+}
+
+// Margins of 100 twips at the left, top and right of the box, and 300 below it for the status
+// bar; lines wrap 400 twips inside the box's right edge. A window too small for them keeps what
+// still fits.
+void frmDocument::layOut()
+{
+    const double dpi = logicalDpiX();
+    const int margin = twipsToPixels(100, dpi);
+    const int width = this->width() - twipsToPixels(200, dpi);
+    const int height = this->height() - twipsToPixels(400, dpi);
+    if (width > 0 && height > 0)
+        m_text->setGeometry(margin, margin, width, height);
+    m_text->setRightMargin(m_text->width() - twipsToPixels(400, dpi));
+    const int barHeight = twipsToPixels(300, dpi);
+    m_statusBar->setGeometry(0, std::max(this->height() - barHeight, 0), this->width(), barHeight);
+}
+
+void frmDocument::updateCounts()
+{
+    const int lines = m_text->displayedLineCount();
+    m_panels[Lines - 1]->setText(QLatin1Char(' ') + QString::number(lines));
+    const int shown = m_panels[Lines - 1]->text().trimmed().toInt();
+    m_panels[Characters - 1]->setText(QString::number(m_text->textLength() - 2 * shown + 2));
+}
+
+void frmDocument::updateClock()
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    const QLocale locale;
+    m_panels[Time - 1]->setText(locale.toString(now.time(), QLocale::ShortFormat));
+    m_panels[Date - 1]->setText(locale.toString(now.date(), QLocale::ShortFormat));
+}
+
+} // namespace pelmark::workspace

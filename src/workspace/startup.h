@@ -1,0 +1,17 @@
+#pragma once
+
+#include "main_window.h"
+
+#include <memory>
+
+namespace pelmark::workspace {
+
+// Where "Help.rtf" is looked for: the current working folder, the program's own folder, and the
+// folder the package installs it in.
+QStringList defaultHelpFolders();
+
+// The start-up procedure: creates the main window, keeps it in gMainWindow, runs its load and
+// shows it.
+std::unique_ptr<frmMain> startPelmark(WorkspaceContext context);
+
+} // namespace pelmark::workspace

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "conversion_host.h"
+
+namespace pelmark::workspace {
+
+class frmMain;
+class frmDocument;
+
+// A conversion's surroundings in the windowed program: the cliche is the input window's text,
+// created hidden when needed; the listing goes into the active document, or into a new numbered
+// document when none is open; messages go through the dialog object.
+class WorkspaceHost final : public ConversionHost {
+public:
+    explicit WorkspaceHost(frmMain &main) : m_main(main) {}
+
+    std::u16string clicheText() override;
+    void setClicheText(std::u16string_view text) override;
+    std::u16string scratchText() override;
+    void setScratchText(std::u16string_view text) override;
+    bool findTargetDocument() override;
+    std::u16string documentText() override;
+    void setDocumentText(std::u16string_view text) override;
+    void showMessage(std::u16string_view text) override;
+
+private:
+    frmMain &m_main;
+    frmDocument *m_document = nullptr;
+};
+
+} // namespace pelmark::workspace
