@@ -15,7 +15,10 @@ namespace pelmark::input {
 namespace {
 
 // Sizes in twips, converted at 96 dots per inch (15 twips to the pixel).
-constexpr int px(int twips) { return twips / 15; }
+constexpr int px(int twips)
+{
+    return twips / 15;
+}
 
 QString fromCrLf(QString text)
 {
@@ -85,8 +88,14 @@ void FrmInputCl::setText(const QString &text)
     m_text->moveCursor(QTextCursor::End);
 }
 
-QString FrmInputCl::characterCountText() const { return m_characterCount->text(); }
-QString FrmInputCl::lineCountText() const { return m_lineCount->text(); }
+QString FrmInputCl::characterCountText() const
+{
+    return m_characterCount->text();
+}
+QString FrmInputCl::lineCountText() const
+{
+    return m_lineCount->text();
+}
 
 int FrmInputCl::displayedLineCount() const
 {

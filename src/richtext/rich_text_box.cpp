@@ -340,14 +340,20 @@ void RichTextBox::pasteMimeData(const QMimeData &mime)
     ensureCursorVisible();
 }
 
-QMimeData *RichTextBox::createMimeDataFromSelection() const { return selectionAsMimeData(); }
+QMimeData *RichTextBox::createMimeDataFromSelection() const
+{
+    return selectionAsMimeData();
+}
 
 bool RichTextBox::canInsertFromMimeData(const QMimeData *source) const
 {
     return source->hasFormat(kRtfMime) || source->hasFormat(kRtfMimeAlias) || source->hasText();
 }
 
-void RichTextBox::insertFromMimeData(const QMimeData *source) { pasteMimeData(*source); }
+void RichTextBox::insertFromMimeData(const QMimeData *source)
+{
+    pasteMimeData(*source);
+}
 
 int RichTextBox::displayedLineCount() const
 {

@@ -2,6 +2,9 @@
 
 namespace pelmark::workspace {
 
-CommonDialog::CommonDialog(QObject *parent) : QObject(parent) { setObjectName(QStringLiteral("dlgCommonDialog")); }
+CommonDialog::CommonDialog(QObject *parent) : QObject(parent)
+{
+    setObjectName(QStringLiteral("dlgCommonDialog"));
+}
 
 } // namespace pelmark::workspace

@@ -54,7 +54,8 @@ bool DocumentCommands::loadInto(frmDocument &document, const QString &path)
     QString error;
     if (document.rtfText()->LoadFile(path, &error))
         return true;
-    m_main.dialog().message(QStringLiteral("Не удалось открыть файл «%1»: %2").arg(QDir::toNativeSeparators(path), error));
+    m_main.dialog().message(
+        QStringLiteral("Не удалось открыть файл «%1»: %2").arg(QDir::toNativeSeparators(path), error));
     return false;
 }
 

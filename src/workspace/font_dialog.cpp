@@ -13,8 +13,8 @@ namespace pelmark::workspace {
 FontDialog::FontDialog(QWidget *parent)
     : QDialog(parent), m_family(new QFontComboBox(this)), m_size(new QDoubleSpinBox(this)),
       m_bold(new QCheckBox(tr("Полужирный"), this)), m_italic(new QCheckBox(tr("Курсив"), this)),
-      m_strikeOut(new QCheckBox(tr("Зачёркнутый"), this)), m_underline(new QCheckBox(tr("Подчёркнутый"), this)),
-      m_colorButton(new QPushButton(this))
+      m_strikeOut(new QCheckBox(tr("Зачёркнутый"), this)),
+      m_underline(new QCheckBox(tr("Подчёркнутый"), this)), m_colorButton(new QPushButton(this))
 {
     setObjectName(QStringLiteral("FontDialog"));
     setWindowTitle(tr("Шрифт"));

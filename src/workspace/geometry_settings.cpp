@@ -33,8 +33,14 @@ QScreen *screenOf(const QWidget &window)
     return screen ? screen : QGuiApplication::primaryScreen();
 }
 
-double dpiX(const QWidget &window) { return screenOf(window) ? screenOf(window)->logicalDotsPerInchX() : 96; }
-double dpiY(const QWidget &window) { return screenOf(window) ? screenOf(window)->logicalDotsPerInchY() : 96; }
+double dpiX(const QWidget &window)
+{
+    return screenOf(window) ? screenOf(window)->logicalDotsPerInchX() : 96;
+}
+double dpiY(const QWidget &window)
+{
+    return screenOf(window) ? screenOf(window)->logicalDotsPerInchY() : 96;
+}
 
 bool onSomeScreen(const QRect &frame)
 {
@@ -47,7 +53,7 @@ bool onSomeScreen(const QRect &frame)
 
 } // namespace
 
-void GeometrySettings::restore(QWidget &window) const
+void GeometrySettings::restore(QWidget &window)
 {
     m_settings.beginGroup(QStringLiteral("Settings"));
     QRect frame = window.frameGeometry();
@@ -69,10 +75,18 @@ void GeometrySettings::restore(QWidget &window) const
 
     if (!onSomeScreen(frame) && QGuiApplication::primaryScreen())
         frame.moveTopLeft(QGuiApplication::primaryScreen()->availableGeometry().topLeft());
+    m_restoredFrame = frame;
+    applyFrame(window);
+}
+
+void GeometrySettings::applyFrame(QWidget &window) const
+{
+    if (m_restoredFrame.isNull())
+        return;
     // Qt places the frame but sizes the client area; the frame's own margins make the difference.
     const QSize margins = window.frameGeometry().size() - window.geometry().size();
-    window.move(frame.topLeft());
-    window.resize(frame.size() - margins);
+    window.move(m_restoredFrame.topLeft());
+    window.resize(m_restoredFrame.size() - margins);
 }
 
 void GeometrySettings::store(const QWidget &window)
@@ -80,8 +94,9 @@ void GeometrySettings::store(const QWidget &window)
     if (window.isMinimized())
         return;
     const QRect frame = window.frameGeometry();
-    const double values[] = {pixelsToTwips(frame.left(), dpiX(window)), pixelsToTwips(frame.top(), dpiY(window)),
-                             pixelsToTwips(frame.width(), dpiX(window)), pixelsToTwips(frame.height(), dpiY(window))};
+    const double values[] = {
+        pixelsToTwips(frame.left(), dpiX(window)), pixelsToTwips(frame.top(), dpiY(window)),
+        pixelsToTwips(frame.width(), dpiX(window)), pixelsToTwips(frame.height(), dpiY(window))};
     m_settings.beginGroup(QStringLiteral("Settings"));
     for (std::size_t i = 0; i < kKeys.size(); ++i)
         m_settings.setValue(QLatin1String(kKeys[i].name), QString::number(values[i], 'g', 9));

@@ -15,6 +15,7 @@
 #include "workspace_host.h"
 
 #include <QActionGroup>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
@@ -23,6 +24,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPrinter>
+#include <QResizeEvent>
 #include <QSettings>
 #include <QToolBar>
 
@@ -34,17 +36,22 @@ namespace {
 
 const QString kHelpFile = QStringLiteral("Help.rtf");
 
-QString fromUtf16(std::u16string_view text) { return QString::fromUtf16(text.data(), qsizetype(text.size())); }
+QString fromUtf16(std::u16string_view text)
+{
+    return QString::fromUtf16(text.data(), qsizetype(text.size()));
+}
 
 } // namespace
 
 frmMain::frmMain(WorkspaceContext context)
     : m_context(std::move(context)),
-      m_ownSettings(m_context.settings ? nullptr : std::make_unique<QSettings>(QStringLiteral("Pelmark"),
-                                                                               QStringLiteral("Pelmark"))),
+      m_ownSettings(m_context.settings
+                        ? nullptr
+                        : std::make_unique<QSettings>(QStringLiteral("Pelmark"), QStringLiteral("Pelmark"))),
       m_settings(m_context.settings ? m_context.settings : m_ownSettings.get()),
       m_ownDialog(m_context.dialog ? nullptr : std::make_unique<QtCommonDialog>(this)),
-      m_dialog(m_context.dialog ? m_context.dialog : m_ownDialog.get()), m_area(new QMdiArea(this))
+      m_dialog(m_context.dialog ? m_context.dialog : m_ownDialog.get()), m_geometry(*m_settings),
+      m_area(new QMdiArea(this))
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Pelmark"));
@@ -80,7 +87,8 @@ void frmMain::buildMenus()
                 buildModelMenu(*models);
                 continue;
             }
-            QAction *action = item.caption ? menu->addAction(QString::fromUtf16(item.caption)) : menu->addSeparator();
+            QAction *action =
+                item.caption ? menu->addAction(QString::fromUtf16(item.caption)) : menu->addSeparator();
             action->setObjectName(QLatin1String(item.objectName));
             if (item.shortcut)
                 action->setShortcut(QKeySequence(QLatin1String(item.shortcut)));
@@ -89,7 +97,8 @@ void frmMain::buildMenus()
                 action->setChecked(true);
             }
             if (item.command != Command::None)
-                connect(action, &QAction::triggered, this, [this, command = item.command] { runCommand(command); });
+                connect(action, &QAction::triggered, this,
+                        [this, command = item.command] { runCommand(command); });
         }
         if (spec.objectName == std::string_view("mnuWindow")) {
             m_windowMenu = menu;
@@ -111,7 +120,8 @@ void frmMain::buildModelMenu(QMenu &menu)
                 target = menu.addMenu(caption);
                 for (const ModelGroup &group : modelGroups()) {
                     if (group.caption == model.group)
-                        target->setObjectName(QLatin1String(group.objectName.data(), qsizetype(group.objectName.size())));
+                        target->setObjectName(
+                            QLatin1String(group.objectName.data(), qsizetype(group.objectName.size())));
                 }
                 groups.insert(caption, target);
             }
@@ -135,7 +145,8 @@ void frmMain::buildToolBar()
             m_toolBar->addSeparator();
             continue;
         }
-        QAction *button = m_toolBar->addAction(toolbarIcon(tool.key, tool.themeIcon), QLatin1String(tool.key));
+        QAction *button =
+            m_toolBar->addAction(toolbarIcon(tool.key, tool.themeIcon), QLatin1String(tool.key));
         button->setObjectName(QLatin1String(tool.key));
         button->setData(QLatin1String(tool.key));
         button->setToolTip(QLatin1String(tool.tooltipId));
@@ -162,14 +173,34 @@ QAction *frmMain::toolButton(const QString &key) const
 void frmMain::load()
 {
     ApplyStringTable(*this);
-    GeometrySettings(*m_settings).restore(*this);
+    m_geometry.restore(*this);
     frmDocument *instructions = OpenInstructionWindow();
     if (!loadHelp(*instructions)) {
         m_dialog->message(QStringLiteral("Не могу найти Help.rtf"));
         return;
     }
     OpenOutputWindow();
-    arrange(Arrangement::TileVertical);
+    // The area has its size only once the window is shown; the side-by-side tiling waits for it.
+    m_arrangeWhenShown = true;
+    if (isVisible())
+        arrange(Arrangement::TileVertical);
+}
+
+void frmMain::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (m_firstShow) {
+        m_firstShow = false;
+        // The frame's margins are known only now: the stored size is the outer size.
+        m_geometry.applyFrame(*this);
+    }
+    if (m_arrangeWhenShown) {
+        m_arrangeWhenShown = false;
+        m_area->resize(m_area->size()); // lays out the area before it is tiled
+        QResizeEvent resize(m_area->size(), m_area->size());
+        QApplication::sendEvent(m_area, &resize);
+        arrange(Arrangement::TileVertical);
+    }
 }
 
 bool frmMain::loadHelp(frmDocument &document)
@@ -263,8 +294,14 @@ frmDocument *frmMain::openDocument(const QString &caption)
     return document;
 }
 
-frmDocument *frmMain::OpenInstructionWindow() { return openDocument(QStringLiteral("Инструкции ")); }
-frmDocument *frmMain::OpenOutputWindow() { return openDocument(QStringLiteral("Ввод текста клише ")); }
+frmDocument *frmMain::OpenInstructionWindow()
+{
+    return openDocument(QStringLiteral("Инструкции "));
+}
+frmDocument *frmMain::OpenOutputWindow()
+{
+    return openDocument(QStringLiteral("Ввод текста клише "));
+}
 
 frmDocument *frmMain::NewNumberedDocument()
 {
@@ -362,7 +399,7 @@ void frmMain::unload()
     if (m_unloaded)
         return;
     m_unloaded = true;
-    GeometrySettings(*m_settings).store(*this);
+    m_geometry.store(*this);
     closeInputWindow();
     m_area->closeAllSubWindows();
 }

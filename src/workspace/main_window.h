@@ -1,6 +1,7 @@
 #pragma once
 
 #include "commands.h"
+#include "geometry_settings.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -30,9 +31,9 @@ class frmDocument;
 // Where the program finds its instruction file and stores its settings, and the dialog object
 // it shows everything through. Tests give their own.
 struct WorkspaceContext {
-    QSettings *settings = nullptr;        // the per-user store when null
-    CommonDialog *dialog = nullptr;       // the platform's dialogs when null; not owned
-    QStringList helpFolders;              // where "Help.rtf" is looked for, in order
+    QSettings *settings = nullptr;  // the per-user store when null
+    CommonDialog *dialog = nullptr; // the platform's dialogs when null; not owned
+    QStringList helpFolders;        // where "Help.rtf" is looked for, in order
 };
 
 // The main window: the MDI area of the document windows, the menus, the toolbar, the shared
@@ -81,6 +82,7 @@ public:
     void updateFormatButtons();
 
 protected:
+    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
@@ -102,6 +104,7 @@ private:
     QSettings *m_settings;
     std::unique_ptr<CommonDialog> m_ownDialog;
     CommonDialog *m_dialog;
+    GeometrySettings m_geometry;
     std::unique_ptr<QPrinter> m_printer;
     std::unique_ptr<DocumentCommands> m_commands;
     QMdiArea *m_area;
@@ -112,6 +115,8 @@ private:
     QPointer<input::FrmInputCl> m_input;
     int m_documentCounter = 0;
     bool m_unloaded = false;
+    bool m_firstShow = true;
+    bool m_arrangeWhenShown = false;
 };
 
 // The program-wide reference to the main window, set once at start-up.

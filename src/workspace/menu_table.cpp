@@ -68,8 +68,17 @@ constexpr std::array<ToolSpec, 17> kTools{{
 
 } // namespace
 
-std::span<const MenuSpec> menuBarMenus() { return kMenus; }
-std::span<const MenuItemSpec> menuBarItems() { return kItems; }
-std::span<const ToolSpec> toolbarEntries() { return kTools; }
+std::span<const MenuSpec> menuBarMenus()
+{
+    return kMenus;
+}
+std::span<const MenuItemSpec> menuBarItems()
+{
+    return kItems;
+}
+std::span<const ToolSpec> toolbarEntries()
+{
+    return kTools;
+}
 
 } // namespace pelmark::workspace

@@ -21,7 +21,8 @@ QString QtCommonDialog::qtFilter(const QString &filter)
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         QString description = parts[i];
         if (!description.contains(QLatin1Char('(')))
-            description += QStringLiteral(" (") + QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' ')) +
+            description += QStringLiteral(" (") +
+                           QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' ')) +
                            QLatin1Char(')');
         entries << description;
     }
@@ -46,8 +47,14 @@ bool QtCommonDialog::showFileDialog(bool save)
     return true;
 }
 
-bool QtCommonDialog::showOpen() { return showFileDialog(false); }
-bool QtCommonDialog::showSave() { return showFileDialog(true); }
+bool QtCommonDialog::showOpen()
+{
+    return showFileDialog(false);
+}
+bool QtCommonDialog::showSave()
+{
+    return showFileDialog(true);
+}
 
 bool QtCommonDialog::showPrinter(QPrinter &printer)
 {
@@ -88,8 +95,8 @@ void QtCommonDialog::message(const QString &text)
 QString QtCommonDialog::prompt(const QString &text, const QString &defaultAnswer)
 {
     bool accepted = false;
-    const QString answer = QInputDialog::getText(m_owner, QApplication::applicationName(), text, QLineEdit::Normal,
-                                                 defaultAnswer, &accepted);
+    const QString answer = QInputDialog::getText(m_owner, QApplication::applicationName(), text,
+                                                 QLineEdit::Normal, defaultAnswer, &accepted);
     return accepted ? answer : QString();
 }
 

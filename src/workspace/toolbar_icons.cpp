@@ -30,13 +30,15 @@ QPixmap drawn(const QString &key)
         drawLines(p, 0, 0, false, true);
     } else if (key == QLatin1String("Align Right")) {
         drawLines(p, 0, 0, true, false);
-    } else if (key == QLatin1String("Bold") || key == QLatin1String("Italic") || key == QLatin1String("Underline")) {
+    } else if (key == QLatin1String("Bold") || key == QLatin1String("Italic") ||
+               key == QLatin1String("Underline")) {
         font.setBold(key == QLatin1String("Bold"));
         font.setItalic(key == QLatin1String("Italic"));
         font.setUnderline(key == QLatin1String("Underline"));
         font.setPixelSize(13);
         p.setFont(font);
-        p.drawText(QRect(0, 0, 16, 16), Qt::AlignCenter, key.left(1) == QLatin1String("U") ? "U" : key.left(1));
+        p.drawText(QRect(0, 0, 16, 16), Qt::AlignCenter,
+                   key.left(1) == QLatin1String("U") ? "U" : key.left(1));
     } else {
         // Documents and clipboard commands: a sheet with a mark of the command.
         p.setBrush(Qt::white);

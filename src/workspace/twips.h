@@ -8,7 +8,13 @@ namespace pelmark::workspace {
 // screen's logical resolution.
 constexpr double kTwipsPerInch = 1440.0;
 
-inline int twipsToPixels(double twips, double dotsPerInch) { return qRound(twips * dotsPerInch / kTwipsPerInch); }
-inline double pixelsToTwips(int pixels, double dotsPerInch) { return pixels * kTwipsPerInch / dotsPerInch; }
+inline int twipsToPixels(double twips, double dotsPerInch)
+{
+    return qRound(twips * dotsPerInch / kTwipsPerInch);
+}
+inline double pixelsToTwips(int pixels, double dotsPerInch)
+{
+    return pixels * kTwipsPerInch / dotsPerInch;
+}
 
 } // namespace pelmark::workspace

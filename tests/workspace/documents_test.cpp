@@ -1,0 +1,106 @@
+// Document windows: captions and numbers, the status bar counts, the window menu.
+#include "workspace_fixture.h"
+
+#include "twips.h"
+
+#include <QMenu>
+
+using namespace pelmark::workspace;
+
+namespace {
+
+TEST_F(WorkspaceTest, NumberedDocumentsNeverReuseANumber)
+{
+    writeHelp();
+    start();
+    trigger("mnuFileNew");
+    trigger("mnuWindowNewWindow");
+    EXPECT_EQ(captions().mid(2), (QStringList{"Document 1", "Document 2"}));
+    main().activeDocument()->parentWidget()->close();
+    QApplication::processEvents();
+    main().toolButton("New")->trigger();
+    EXPECT_EQ(captions().mid(2), (QStringList{"Document 1", "Document 3"}));
+    EXPECT_EQ(main().documentCounter(), 3);
+}
+
+TEST_F(WorkspaceTest, StatusBarCountsCharactersAndDisplayedLines)
+{
+    start();
+    frmDocument &document = *main().activeDocument();
+    EXPECT_EQ(document.panelText(1), QStringLiteral("Число символов"));
+    EXPECT_EQ(document.panelText(3), QStringLiteral("Число строк"));
+    EXPECT_EQ(document.panelText(2), QString()); // a fresh document counts nothing yet
+    EXPECT_EQ(document.panelText(4), QString());
+    EXPECT_FALSE(document.panelText(5).isEmpty()); // time
+    EXPECT_FALSE(document.panelText(6).isEmpty()); // date
+
+    document.rtfText()->setText(QStringLiteral("AB\r\nC"));
+    EXPECT_EQ(document.panelText(4), QStringLiteral(" 2"));
+    EXPECT_EQ(document.panelText(2), QStringLiteral("3"));
+    document.rtfText()->selectAll();
+    document.rtfText()->textCursor().removeSelectedText();
+    EXPECT_EQ(document.panelText(4), QStringLiteral(" 1"));
+    EXPECT_EQ(document.panelText(2), QStringLiteral("0"));
+}
+
+TEST_F(WorkspaceTest, DocumentLayoutFollowsTheWindowSize)
+{
+    start();
+    frmDocument &document = *main().activeDocument();
+    document.parentWidget()->resize(600, 400);
+    QApplication::processEvents();
+    const QRect box = document.rtfText()->geometry();
+    const double dpi = document.logicalDpiX();
+    EXPECT_EQ(box.topLeft(), QPoint(twipsToPixels(100, dpi), twipsToPixels(100, dpi)));
+    EXPECT_EQ(box.width(), document.width() - twipsToPixels(200, dpi));
+    EXPECT_EQ(box.height(), document.height() - twipsToPixels(400, dpi));
+    EXPECT_EQ(document.rtfText()->lineWrapColumnOrWidth(), box.width() - twipsToPixels(400, dpi));
+    // Too small for the margins: nothing breaks, the window simply keeps what fits.
+    document.parentWidget()->resize(10, 10);
+    QApplication::processEvents();
+}
+
+TEST_F(WorkspaceTest, TilingAndCascading)
+{
+    writeHelp();
+    start();
+    main().show();
+    const QSize area = main().mdiArea()->viewport()->size();
+    trigger("mnuWindowTileHorizontal");
+    QRect a = main().documents()[0]->parentWidget()->geometry();
+    QRect b = main().documents()[1]->parentWidget()->geometry();
+    EXPECT_EQ(a.width(), area.width());
+    EXPECT_EQ(b.width(), area.width());
+    EXPECT_LE(a.bottom(), b.top());
+    trigger("mnuWindowTileVertical");
+    a = main().documents()[0]->parentWidget()->geometry();
+    b = main().documents()[1]->parentWidget()->geometry();
+    EXPECT_EQ(a.height(), area.height());
+    EXPECT_EQ(b.height(), area.height());
+    EXPECT_LE(a.right(), b.left());
+    trigger("mnuWindowCascade");
+    a = main().documents()[0]->parentWidget()->geometry();
+    b = main().documents()[1]->parentWidget()->geometry();
+    EXPECT_NE(a.topLeft(), b.topLeft());
+}
+
+TEST_F(WorkspaceTest, WindowMenuListsTheDocumentsWithTheActiveOneChecked)
+{
+    writeHelp();
+    start();
+    QMenu *menu = main().findChild<QMenu *>(QStringLiteral("mnuWindow"));
+    emit menu->aboutToShow();
+    QStringList listed;
+    QAction *instructions = nullptr;
+    for (QAction *action : menu->actions().mid(6)) {
+        listed << action->text() + (action->isChecked() ? "*" : "");
+        if (action->text() == QStringLiteral("Инструкции "))
+            instructions = action;
+    }
+    EXPECT_EQ(listed, (QStringList{"Инструкции ", "Ввод текста клише *"}));
+    ASSERT_NE(instructions, nullptr);
+    instructions->trigger();
+    EXPECT_EQ(caption(main().activeDocument()), QStringLiteral("Инструкции "));
+}
+
+} // namespace
