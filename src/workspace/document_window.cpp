@@ -77,8 +77,22 @@ void frmDocument::layOut()
     m_statusBar->setGeometry(0, std::max(this->height() - barHeight, 0), this->width(), barHeight);
 }
 
+void frmDocument::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (m_countsPending)
+        updateCounts();
+}
+
 void frmDocument::updateCounts()
 {
+    // Displayed lines depend on the shown width: a window not on the screen yet counts once it
+    // is, rather than laying its text out twice.
+    if (!isVisible()) {
+        m_countsPending = true;
+        return;
+    }
+    m_countsPending = false;
     const int lines = m_text->displayedLineCount();
     m_panels[Lines - 1]->setText(QLatin1Char(' ') + QString::number(lines));
     const int shown = m_panels[Lines - 1]->text().trimmed().toInt();

@@ -32,6 +32,7 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void updateCounts();
@@ -42,6 +43,7 @@ private:
     QStatusBar *m_statusBar;
     QList<QLabel *> m_panels;
     QTimer *m_clock;
+    bool m_countsPending = false;
 };
 
 } // namespace pelmark::workspace

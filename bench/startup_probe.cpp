@@ -1,0 +1,30 @@
+// Starts like the program does, shows the main window and quits at once: run as a process by
+// workspace_bench to time start-up from exec to the shown window. "bare" shows only a
+// QMainWindow with one QTextEdit, the floor Qt itself sets.
+#include "scripted_dialog.h"
+#include "startup.h"
+
+#include <QApplication>
+#include <QMainWindow>
+#include <QTextEdit>
+#include <QTimer>
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    const bool bare = argc > 1 && qstrcmp(argv[1], "bare") == 0;
+    std::unique_ptr<QMainWindow> window;
+    ScriptedDialog dialog; // a missing Help.rtf must not wait for a click
+    if (bare) {
+        window = std::make_unique<QMainWindow>();
+        window->setCentralWidget(new QTextEdit);
+        window->show();
+    } else {
+        pelmark::workspace::WorkspaceContext context;
+        context.dialog = &dialog;
+        context.helpFolders = {QStringLiteral(PELMARK_SOURCE_DATA)};
+        window = pelmark::workspace::startPelmark(std::move(context));
+    }
+    QTimer::singleShot(0, &app, &QApplication::quit);
+    return QApplication::exec();
+}

@@ -1,0 +1,146 @@
+// The windowed program: a conversion from the model menu, start-up, and typing in a large document.
+#include "cliche_input_window.h"
+#include "document_window.h"
+#include "main_window.h"
+#include "rich_text_box.h"
+#include "scripted_dialog.h"
+#include "startup.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QMainWindow>
+#include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextEdit>
+
+namespace {
+
+struct Workspace {
+    QTemporaryDir dir;
+    QSettings settings{dir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat};
+    ScriptedDialog dialog;
+    std::unique_ptr<pelmark::workspace::frmMain> window;
+
+    explicit Workspace(const QStringList &helpFolders = {})
+    {
+        pelmark::workspace::WorkspaceContext context;
+        context.settings = &settings;
+        context.dialog = &dialog;
+        context.helpFolders = helpFolders.isEmpty() ? QStringList{dir.path()} : helpFolders;
+        window = pelmark::workspace::startPelmark(context);
+        QApplication::processEvents();
+    }
+};
+
+QString receiptText(int length)
+{
+    const QString line = QStringLiteral("ООО \"Ромашка\" г. Москва\r\n");
+    QString text;
+    while (text.size() < length)
+        text += line;
+    text.truncate(length);
+    return text;
+}
+
+void BM_ModelCommandOnALongCliche(benchmark::State &state)
+{
+    Workspace workspace;
+    QAction *command = workspace.window->findChild<QAction *>(QStringLiteral("mnuAstra100F"));
+    const QString cliche = receiptText(int(state.range(0)));
+    for (auto _ : state) {
+        state.PauseTiming();
+        workspace.window->inputWindow(true)->setText(cliche);
+        workspace.window->activeDocument()->rtfText()->setText(QString());
+        state.ResumeTiming();
+        command->trigger();
+        QApplication::processEvents();
+        benchmark::DoNotOptimize(workspace.window->activeDocument()->panelText(2));
+    }
+}
+
+QString helpFolder()
+{
+    return QStringLiteral(PELMARK_SOURCE_DATA);
+}
+
+void BM_StartUp(benchmark::State &state)
+{
+    for (auto _ : state) {
+        Workspace workspace({helpFolder()});
+        benchmark::DoNotOptimize(workspace.window->isVisible());
+        state.PauseTiming();
+        workspace.window.reset();
+        state.ResumeTiming();
+    }
+}
+
+// What Qt itself needs to show a main window with one text box: the floor for start-up.
+void BM_StartUpBareMainWindow(benchmark::State &state)
+{
+    for (auto _ : state) {
+        auto window = std::make_unique<QMainWindow>();
+        window->setCentralWidget(new QTextEdit);
+        window->show();
+        QApplication::processEvents();
+        benchmark::DoNotOptimize(window->isVisible());
+        state.PauseTiming();
+        window.reset();
+        state.ResumeTiming();
+    }
+}
+
+// From exec to the shown main window and out again, as a process: the program against a bare
+// QMainWindow with one QTextEdit started the same way.
+void BM_ProcessStartUp(benchmark::State &state)
+{
+    const bool bare = state.range(0) == 0;
+    const QString probe = QStringLiteral(PELMARK_STARTUP_PROBE);
+    for (auto _ : state) {
+        QProcess process;
+        process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        process.start(probe, bare ? QStringList{QStringLiteral("bare")} : QStringList{});
+        if (!process.waitForFinished(30000) || process.exitCode() != 0) {
+            state.SkipWithError("the start-up probe failed");
+            return;
+        }
+    }
+    state.SetLabel(bare ? "bare QMainWindow + QTextEdit" : "Pelmark with Help.rtf");
+}
+
+void BM_TypeInAMegabyteDocument(benchmark::State &state)
+{
+    Workspace workspace;
+    workspace.window->show();
+    pelmark::workspace::frmDocument &document = *workspace.window->activeDocument();
+    document.rtfText()->setText(receiptText(1000000));
+    document.rtfText()->moveCursor(QTextCursor::End);
+    QApplication::processEvents();
+    for (auto _ : state) {
+        QTest::keyClick(document.rtfText(), Qt::Key_A);
+        benchmark::DoNotOptimize(document.panelText(2));
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_ModelCommandOnALongCliche)->Arg(32766)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StartUp)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StartUpBareMainWindow)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ProcessStartUp)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->MinTime(3)->UseRealTime();
+BENCHMARK(BM_TypeInAMegabyteDocument)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
