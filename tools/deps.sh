@@ -10,7 +10,7 @@ pelmark_build_packages=(
 pelmark_test_packages=(
     clang libclang-rt-14-dev
     pandoc libreoffice-writer-nogui
-    xvfb xauth xdotool x11-utils poppler-utils desktop-file-utils
+    xvfb xauth xdotool x11-utils poppler-utils desktop-file-utils dpkg-dev
 )
 
 pelmark_missing_packages() {

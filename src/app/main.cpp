@@ -4,6 +4,7 @@
 #include "pelmark_version.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char **argv)
 {
@@ -14,6 +15,9 @@ int main(int argc, char **argv)
 
     pelmark::workspace::WorkspaceContext context;
     context.helpFolders = pelmark::workspace::defaultHelpFolders();
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("pelmark")));
     const auto window = pelmark::workspace::startPelmark(std::move(context));
+    // Files named on the command line (a file manager's "Open with") open after the start-up windows.
+    window->openFiles(QApplication::arguments().mid(1));
     return QApplication::exec();
 }

@@ -11,7 +11,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
-#include <QFileInfo>
 #include <QMimeData>
 #include <QPrinter>
 
@@ -84,17 +83,6 @@ void DocumentCommands::open()
         return;
     if (loadInto(*document, path))
         m_main.setCaption(document, path);
-}
-
-void DocumentCommands::openFiles(const QStringList &paths)
-{
-    for (const QString &path : paths) {
-        frmDocument *document = m_main.NewNumberedDocument();
-        if (loadInto(*document, path))
-            m_main.setCaption(document, QFileInfo(path).absoluteFilePath());
-        else
-            document->parentWidget()->close();
-    }
 }
 
 void DocumentCommands::save()

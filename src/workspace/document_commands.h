@@ -2,7 +2,7 @@
 
 #include "commands.h"
 
-#include <QStringList>
+#include <QString>
 
 namespace pelmark::workspace {
 
@@ -17,8 +17,6 @@ public:
     explicit DocumentCommands(frmMain &main) : m_main(main) {}
 
     void run(Command command);
-    // Opens each file in a document window of its own, captioned with its path.
-    void openFiles(const QStringList &paths);
 
 private:
     void open();

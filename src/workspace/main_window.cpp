@@ -216,6 +216,26 @@ bool frmMain::loadHelp(frmDocument &document)
     return false;
 }
 
+bool frmMain::loadFile(frmDocument &document, const QString &path)
+{
+    QString error;
+    if (document.rtfText()->LoadFile(path, &error))
+        return true;
+    m_dialog->message(
+        QStringLiteral("Не удалось открыть файл «%1»: %2").arg(QDir::toNativeSeparators(path), error));
+    return false;
+}
+
+void frmMain::openFiles(const QStringList &paths)
+{
+    for (const QString &path : paths) {
+        const QString absolute = QFileInfo(path).absoluteFilePath();
+        frmDocument *document = openDocument(absolute);
+        if (!loadFile(*document, absolute))
+            document->parentWidget()->close();
+    }
+}
+
 void frmMain::runCommand(Command command)
 {
     switch (command) {
@@ -423,8 +443,8 @@ void frmMain::dropEvent(QDropEvent *event)
         if (url.isLocalFile())
             paths << url.toLocalFile();
     }
-    m_commands->openFiles(paths);
     event->acceptProposedAction();
+    openFiles(paths);
 }
 
 } // namespace pelmark::workspace

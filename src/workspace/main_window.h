@@ -68,6 +68,12 @@ public:
     input::FrmInputCl *inputWindow(bool create);
     void closeInputWindow();
 
+    // Opens each file in a document window of its own, captioned with its path, as the open
+    // command would; a file that cannot be read is told in a message and the others still open.
+    void openFiles(const QStringList &paths);
+    // Reads a file into a document; a failure is told in a message and leaves the document as it was.
+    bool loadFile(frmDocument &document, const QString &path);
+
     // Loads "Help.rtf" into a document; false when none is found or it cannot be read.
     bool loadHelp(frmDocument &document);
 

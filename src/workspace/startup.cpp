@@ -7,7 +7,11 @@ namespace pelmark::workspace {
 
 QStringList defaultHelpFolders()
 {
-    QStringList folders{QDir::currentPath(), QCoreApplication::applicationDirPath()};
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    // The working folder, the program's own, and the data folder of the tree it is installed in,
+    // wherever that tree was unpacked.
+    QStringList folders{QDir::currentPath(), programFolder,
+                        QDir(programFolder).filePath(QStringLiteral("../share/pelmark"))};
 #ifdef PELMARK_DATA_DIR
     folders << QStringLiteral(PELMARK_DATA_DIR);
 #endif

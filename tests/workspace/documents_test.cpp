@@ -104,3 +104,26 @@ TEST_F(WorkspaceTest, WindowMenuListsTheDocumentsWithTheActiveOneChecked)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(WorkspaceTest, FilesGivenAtStartOpenInOrderAndAnUnreadableOneIsTold)
+{
+    writeHelp();
+    for (const char *name : {"first.txt", "second.rtf"}) {
+        QFile file(path(QLatin1String(name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(name == std::string_view("first.txt") ? "one" : "{\\rtf1 {\\b two}}");
+    }
+    start();
+    main().openFiles({QStringLiteral("first.txt"), path("missing.rtf"), path("second.rtf")});
+    EXPECT_EQ(captions(), (QStringList{QStringLiteral("Инструкции "), QStringLiteral("Ввод текста клише "),
+                                       path("first.txt"), path("second.rtf")}));
+    EXPECT_EQ(main().documents()[2]->rtfText()->Text(), QStringLiteral("one"));
+    EXPECT_EQ(activeBox().Text(), QStringLiteral("two"));
+    ASSERT_EQ(m_dialog.messages().size(), 1);
+    EXPECT_TRUE(m_dialog.messages().front().contains(QStringLiteral("missing.rtf")));
+    EXPECT_EQ(main().documentCounter(), 0); // files take no document numbers
+}
+
+} // namespace
