@@ -1,8 +1,14 @@
-// Starts like the program does, shows the main window and quits at once: run as a process by
-// workspace_bench to time start-up from exec to the shown window. "bare" shows only a
+// Starts like the program does and, once the main window is shown and painted, says "shown" and
+// ends at once: run as a process by workspace_bench to time start-up from exec to the shown
+// window, without the teardown. "bare" shows only a
 // QMainWindow with one QTextEdit, the floor Qt itself sets.
 #include "scripted_dialog.h"
 #include "startup.h"
+
+#include <QApplication>
+
+#include <cstdio>
+#include <cstdlib>
 
 #include <QApplication>
 #include <QMainWindow>
@@ -25,6 +31,10 @@ int main(int argc, char **argv)
         context.helpFolders = {QStringLiteral(PELMARK_SOURCE_DATA)};
         window = pelmark::workspace::startPelmark(std::move(context));
     }
-    QTimer::singleShot(0, &app, &QApplication::quit);
+    QTimer::singleShot(0, &app, [] {
+        std::fputs("shown\n", stdout);
+        std::fflush(stdout);
+        std::_Exit(0);
+    });
     return QApplication::exec();
 }

@@ -4,6 +4,8 @@
 #include "rtf_reader.h"
 #include "rtf_writer.h"
 
+#include "file_helpers.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -20,19 +22,6 @@ using pelmark::richtext::RtfReader;
 using pelmark::richtext::RtfWriter;
 
 namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 QStringList words(const QString &text)
 {
