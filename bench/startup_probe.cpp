@@ -1,19 +1,17 @@
 // Starts like the program does and, once the main window is shown and painted, says "shown" and
 // ends at once: run as a process by workspace_bench to time start-up from exec to the shown
-// window, without the teardown. "bare" shows only a
-// QMainWindow with one QTextEdit, the floor Qt itself sets.
+// window, without the teardown. "bare" shows only a QMainWindow with one QTextEdit, the floor
+// Qt itself sets.
 #include "scripted_dialog.h"
 #include "startup.h"
-
-#include <QApplication>
-
-#include <cstdio>
-#include <cstdlib>
 
 #include <QApplication>
 #include <QMainWindow>
 #include <QTextEdit>
 #include <QTimer>
+
+#include <cstdio>
+#include <cstdlib>
 
 int main(int argc, char **argv)
 {
