@@ -71,6 +71,13 @@ frmMain::~frmMain()
     if (gMainWindow == this)
         gMainWindow = nullptr;
     closeInputWindow();
+    // The area and its documents signal while they are torn down; by the time QWidget's own
+    // destructor deletes them this is no longer a frmMain, so they go first, unheard.
+    for (frmDocument *document : documents())
+        disconnect(document, nullptr, this, nullptr);
+    disconnect(m_area, nullptr, this, nullptr);
+    delete m_area;
+    m_area = nullptr;
 }
 
 void frmMain::buildMenus()
