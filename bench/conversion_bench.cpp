@@ -48,8 +48,24 @@ void BM_Characters(benchmark::State &state)
     convert(state, receiptText(std::size_t(state.range(0))));
 }
 
+// The coding loop alone, into a buffer that keeps its memory: what the run costs beyond the
+// kernel's handing out of fresh pages, which varies from machine to machine.
+void BM_Tokens(benchmark::State &state)
+{
+    const std::u16string text = receiptText(std::size_t(state.range(0)));
+    const pelmark::ModelEntry &model = *pelmark::findModel(u"mnuAstra100F");
+    std::u16string listing;
+    for (auto _ : state) {
+        listing.clear();
+        pelmark::appendTokens(listing, text, model);
+        benchmark::DoNotOptimize(listing.data());
+    }
+    state.SetItemsProcessed(state.iterations() * std::int64_t(text.size()));
+}
+
 } // namespace
 
+BENCHMARK(BM_Tokens)->Name("Conversion/Tokens")->Arg(1000000)->Arg(2000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_HundredLinesOf24)->Name("Conversion/HundredLinesOf24/100")->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Characters)
     ->Name("Conversion/Characters")
