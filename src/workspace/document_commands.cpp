@@ -50,12 +50,7 @@ void DocumentCommands::run(Command command)
 
 bool DocumentCommands::loadInto(frmDocument &document, const QString &path)
 {
-    QString error;
-    if (document.rtfText()->LoadFile(path, &error))
-        return true;
-    m_main.dialog().message(
-        QStringLiteral("Не удалось открыть файл «%1»: %2").arg(QDir::toNativeSeparators(path), error));
-    return false;
+    return m_main.loadFile(document, path);
 }
 
 bool DocumentCommands::saveTo(frmDocument &document, const QString &path)
@@ -68,16 +63,21 @@ bool DocumentCommands::saveTo(frmDocument &document, const QString &path)
     return false;
 }
 
+QString DocumentCommands::askForFile(bool save, const QString &title, const QString &filter)
+{
+    CommonDialog &dialog = m_main.dialog();
+    dialog.values.title = title;
+    dialog.values.cancelError = false;
+    dialog.values.filter = filter;
+    save ? dialog.showSave() : dialog.showOpen();
+    return dialog.values.fileName;
+}
+
 void DocumentCommands::open()
 {
     if (!m_main.activeDocument())
         m_main.NewNumberedDocument();
-    CommonDialog &dialog = m_main.dialog();
-    dialog.values.title = QStringLiteral("Open");
-    dialog.values.cancelError = false;
-    dialog.values.filter = kTwoEntryFilter;
-    dialog.showOpen();
-    const QString path = dialog.values.fileName;
+    const QString path = askForFile(false, QStringLiteral("Open"), kTwoEntryFilter);
     frmDocument *document = m_main.activeDocument();
     if (path.isEmpty() || !document)
         return;
@@ -93,12 +93,7 @@ void DocumentCommands::save()
     QString path = m_main.captionOf(document);
     if (path.left(8) == QLatin1String("Document")) {
         // A numbered document has no file yet: ask for one, but keep the caption.
-        CommonDialog &dialog = m_main.dialog();
-        dialog.values.title = QStringLiteral("Save");
-        dialog.values.cancelError = false;
-        dialog.values.filter = kAllFilesFilter;
-        dialog.showSave();
-        path = dialog.values.fileName;
+        path = askForFile(true, QStringLiteral("Save"), kAllFilesFilter);
         if (path.isEmpty())
             return;
     }
@@ -110,12 +105,7 @@ void DocumentCommands::saveAs()
     frmDocument *document = m_main.activeDocument();
     if (!document)
         return;
-    CommonDialog &dialog = m_main.dialog();
-    dialog.values.title = QStringLiteral("Save As");
-    dialog.values.cancelError = false;
-    dialog.values.filter = kTwoEntryFilter;
-    dialog.showSave();
-    const QString path = dialog.values.fileName;
+    const QString path = askForFile(true, QStringLiteral("Save As"), kTwoEntryFilter);
     if (path.isEmpty())
         return;
     // The caption names the new file only once it has been written.

@@ -35,6 +35,8 @@ private:
     void helpContents();
     void about();
 
+    // Shows the open or save dialog with cancel not counted as a failure; empty on cancel.
+    QString askForFile(bool save, const QString &title, const QString &filter);
     bool loadInto(frmDocument &document, const QString &path);
     bool saveTo(frmDocument &document, const QString &path);
 

@@ -82,11 +82,11 @@ frmMain::~frmMain()
 
 void frmMain::buildMenus()
 {
-    for (const MenuSpec &spec : menuBarMenus()) {
-        QMenu *menu = menuBar()->addMenu(QString::fromUtf16(spec.caption));
-        menu->setObjectName(QLatin1String(spec.objectName));
+    for (const MenuSpec &menuEntry : menuBarMenus()) {
+        QMenu *menu = menuBar()->addMenu(QString::fromUtf16(menuEntry.caption));
+        menu->setObjectName(QLatin1String(menuEntry.objectName));
         for (const MenuItemSpec &item : menuBarItems()) {
-            if (qstrcmp(item.menu, spec.objectName) != 0)
+            if (qstrcmp(item.menu, menuEntry.objectName) != 0)
                 continue;
             if (item.modelSubmenu) {
                 QMenu *models = menu->addMenu(QString::fromUtf16(item.caption));
@@ -107,7 +107,7 @@ void frmMain::buildMenus()
                 connect(action, &QAction::triggered, this,
                         [this, command = item.command] { runCommand(command); });
         }
-        if (spec.objectName == std::string_view("mnuWindow")) {
+        if (menuEntry.objectName == std::string_view("mnuWindow")) {
             m_windowMenu = menu;
             connect(menu, &QMenu::aboutToShow, this, &frmMain::rebuildWindowList);
         }
