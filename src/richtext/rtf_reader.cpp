@@ -415,7 +415,8 @@ private:
         } else if (name == "colortbl") {
             s.destination = Destination::ColorTable;
             m_colors.clear();
-            m_colorPart = {};
+            m_colorPart = QColor(0, 0, 0);
+            m_colorPartSet = false;
         } else if (name == "object") {
             s.destination = Destination::Object;
         } else if (name == "ansicpg") {

@@ -48,11 +48,6 @@ void DocumentCommands::run(Command command)
     }
 }
 
-bool DocumentCommands::loadInto(frmDocument &document, const QString &path)
-{
-    return m_main.loadFile(document, path);
-}
-
 bool DocumentCommands::saveTo(frmDocument &document, const QString &path)
 {
     QString error;
@@ -81,7 +76,7 @@ void DocumentCommands::open()
     frmDocument *document = m_main.activeDocument();
     if (path.isEmpty() || !document)
         return;
-    if (loadInto(*document, path))
+    if (m_main.loadFile(*document, path))
         m_main.setCaption(document, path);
 }
 

@@ -37,7 +37,6 @@ private:
 
     // Shows the open or save dialog with cancel not counted as a failure; empty on cancel.
     QString askForFile(bool save, const QString &title, const QString &filter);
-    bool loadInto(frmDocument &document, const QString &path);
     bool saveTo(frmDocument &document, const QString &path);
 
     frmMain &m_main;

@@ -42,23 +42,10 @@ public:
 
     bool showOpen() override { return file(QStringLiteral("open")); }
     bool showSave() override { return file(QStringLiteral("save")); }
-    bool showPrinter(QPrinter &printer) override
-    {
-        record(QStringLiteral("printer"));
-        bool print = false;
-        take(printerAnswers, print);
-        if (print && configurePrinter)
-            configurePrinter(printer);
-        return print;
-    }
+    bool showPrinter(QPrinter &printer) override { return printerDialog(QStringLiteral("printer"), printer); }
     bool showPageSetup(QPrinter &printer) override
     {
-        record(QStringLiteral("pageSetup"));
-        bool accept = false;
-        take(printerAnswers, accept);
-        if (accept && configurePrinter)
-            configurePrinter(printer);
-        return accept;
+        return printerDialog(QStringLiteral("pageSetup"), printer);
     }
     bool showFont() override
     {
@@ -86,6 +73,16 @@ private:
         out = std::move(queue.front());
         queue.pop_front();
         return true;
+    }
+    // Both printer dialogs take their answers from printerAnswers.
+    bool printerDialog(const QString &kind, QPrinter &printer)
+    {
+        record(kind);
+        bool accepted = false;
+        take(printerAnswers, accepted);
+        if (accepted && configurePrinter)
+            configurePrinter(printer);
+        return accepted;
     }
     void record(const QString &kind, const QString &text = {}) { shown.push_back({kind, values, text}); }
     bool file(const QString &kind)
