@@ -288,9 +288,7 @@ bool RichTextBox::LoadFile(const QString &path, QString *error)
     if (looksLikeRtf(bytes)) {
         RtfReader::load(bytes, *document());
     } else {
-        document()->clear();
-        QTextCursor cursor(document());
-        cursor.insertText(decodePlainText(bytes), QTextCharFormat());
+        document()->setPlainText(decodePlainText(bytes));
     }
     moveCursor(QTextCursor::Start);
     return true;

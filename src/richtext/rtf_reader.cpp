@@ -788,11 +788,14 @@ void RtfReader::load(QByteArrayView rtf, QTextDocument &document)
 {
     const bool undo = document.isUndoRedoEnabled();
     document.setUndoRedoEnabled(false);
+    // Cleared inside the edit block, the load reaches the layout as one whole-document change,
+    // which it lays out lazily, a screen at a time, instead of all at once.
+    QTextCursor editBlock(&document);
+    editBlock.beginEditBlock();
     document.clear();
     QTextCursor cursor(&document);
-    cursor.beginEditBlock();
     Parser(rtf, cursor, true).run();
-    cursor.endEditBlock();
+    editBlock.endEditBlock();
     document.setUndoRedoEnabled(undo);
 }
 

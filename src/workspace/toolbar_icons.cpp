@@ -1,64 +1,308 @@
 #include "toolbar_icons.h"
 
-#include <QPainter>
+#include <QImage>
 #include <QPixmap>
+
+#include <array>
+#include <string_view>
 
 namespace pelmark::workspace {
 namespace {
 
-void drawLines(QPainter &p, int indentFirst, int indentOthers, bool right, bool centre)
+// Our own pictures are pixel drawings rather than painted letters: drawing text would load two
+// extra font faces before the window is first shown.
+using Rows = std::array<std::string_view, 16>;
+
+struct Picture {
+    std::string_view key;
+    Rows rows;
+};
+
+QRgb colourOf(char code)
 {
-    for (int row = 0; row < 4; ++row) {
-        const int length = row % 2 ? 8 : 12;
-        const int x = centre ? (16 - length) / 2 : right ? 14 - length : 2;
-        p.drawLine(x + (row ? indentOthers : indentFirst), 3 + row * 3, x + length - 1, 3 + row * 3);
+    switch (code) {
+    case '#': return qRgb(0x2e, 0x34, 0x36); // outlines and letters
+    case 'w': return qRgb(0xff, 0xff, 0xff); // paper
+    case 'g': return qRgb(0xba, 0xbd, 0xb6); // metal and plastic
+    case 'b': return qRgb(0x34, 0x65, 0xa4); // the diskette
+    case 'y': return qRgb(0xed, 0xd4, 0x00); // the folder's front
+    case 'o': return qRgb(0xc4, 0xa0, 0x00); // the folder's back and the clipboard
+    case 'r': return qRgb(0xcc, 0x00, 0x00); // the scissors' handles
+    default: return qRgba(0, 0, 0, 0);
     }
 }
 
-QPixmap drawn(const QString &key)
+// clang-format off
+constexpr std::array kPictures = {
+    Picture{"New", {
+        "................",
+        "...#######......",
+        "...#wwwww##.....",
+        "...#wwwww#w#....",
+        "...#wwwww#ww#...",
+        "...#wwwww####...",
+        "...#wwwwwwww#...",
+        "...#wwwwwwww#...",
+        "...#wwwwwwww#...",
+        "...#wwwwwwww#...",
+        "...#wwwwwwww#...",
+        "...#wwwwwwww#...",
+        "...#wwwwwwww#...",
+        "...#wwwwwwww#...",
+        "...##########...",
+        "................"}},
+    Picture{"Open", {
+        "................",
+        "................",
+        "................",
+        ".#####..........",
+        "#ooooo#######...",
+        "#oooooooooooo#..",
+        "#ooo###########.",
+        "#oo#yyyyyyyyyy#.",
+        "#oo#yyyyyyyyy#..",
+        "#o#yyyyyyyyyy#..",
+        "#o#yyyyyyyyy#...",
+        "##yyyyyyyyyy#...",
+        "#############...",
+        "................",
+        "................",
+        "................"}},
+    Picture{"Save", {
+        "................",
+        ".##############.",
+        ".#bb########bb#.",
+        ".#bb#gggg#g#bb#.",
+        ".#bb#gggg#g#bb#.",
+        ".#bb#gggggg#bb#.",
+        ".#bb########bb#.",
+        ".#bbbbbbbbbbbb#.",
+        ".#b##########b#.",
+        ".#b#wwwwwwww#b#.",
+        ".#b#w######w#b#.",
+        ".#b#wwwwwwww#b#.",
+        ".#b#w######w#b#.",
+        ".#b#wwwwwwww#b#.",
+        ".##############.",
+        "................"}},
+    Picture{"Print", {
+        "................",
+        "....#######.....",
+        "....#wwwww#.....",
+        "....#w###w#.....",
+        "....#wwwww#.....",
+        "..###########...",
+        ".#ggggggggggg#..",
+        "#ggggggggggggg#.",
+        "#ggggggggggbgg#.",
+        "#ggggggggggggg#.",
+        "#g###########g#.",
+        "#g#wwwwwwwww#g#.",
+        "###w#######w###.",
+        "..#wwwwwwwww#...",
+        "..###########...",
+        "................"}},
+    Picture{"Cut", {
+        "................",
+        "...#.......#....",
+        "...##.....##....",
+        "....#.....#.....",
+        "....##...##.....",
+        ".....#...#......",
+        ".....##.##......",
+        "......#.#.......",
+        ".......#........",
+        "......#.#.......",
+        ".....r...r......",
+        "...rrrr.rrrr....",
+        "..rr..r.r..rr...",
+        "..r...r.r...r...",
+        "..rr.rr.rr.rr...",
+        "...rrr...rrr...."}},
+    Picture{"Copy", {
+        "................",
+        ".#########......",
+        ".#wwwwwww#......",
+        ".#w####ww#......",
+        ".#wwwwwww#......",
+        ".#w##w#########.",
+        ".#wwww#wwwwwww#.",
+        ".#wwww#w####ww#.",
+        ".#wwww#wwwwwww#.",
+        ".#wwww#w###www#.",
+        ".######wwwwwww#.",
+        "......#w####ww#.",
+        "......#wwwwwww#.",
+        "......#wwwwwww#.",
+        "......#########.",
+        "................"}},
+    Picture{"Paste", {
+        "................",
+        ".....####.......",
+        "..###g##g###....",
+        ".#oo#gggg#oo#...",
+        ".#oo######oo#...",
+        ".#oooooooooo#...",
+        ".#ooo#########..",
+        ".#ooo#wwwwwww#..",
+        ".#ooo#w####ww#..",
+        ".#ooo#wwwwwww#..",
+        ".#ooo#w###www#..",
+        ".#ooo#wwwwwww#..",
+        ".#ooo#w####ww#..",
+        ".#ooo#wwwwwww#..",
+        ".#####wwwwwww#..",
+        ".....#########.."}},
+    Picture{"Bold", {
+        "................",
+        "................",
+        "...########.....",
+        "...###...###....",
+        "...###....###...",
+        "...###....###...",
+        "...###...###....",
+        "...########.....",
+        "...###....###...",
+        "...###.....###..",
+        "...###.....###..",
+        "...###....###...",
+        "...#########....",
+        "................",
+        "................",
+        "................"}},
+    Picture{"Italic", {
+        "................",
+        "................",
+        ".......######...",
+        ".........##.....",
+        ".........##.....",
+        "........##......",
+        "........##......",
+        ".......##.......",
+        ".......##.......",
+        "......##........",
+        "......##........",
+        ".....##.........",
+        "...######.......",
+        "................",
+        "................",
+        "................"}},
+    Picture{"Underline", {
+        "................",
+        "...####..####...",
+        "....##....##....",
+        "....##....##....",
+        "....##....##....",
+        "....##....##....",
+        "....##....##....",
+        "....##....##....",
+        "....##....##....",
+        "....##....##....",
+        "....##....##....",
+        ".....##..##.....",
+        "......####......",
+        "................",
+        "..############..",
+        "................"}},
+    Picture{"Align Left", {
+        "................",
+        "................",
+        "................",
+        "..############..",
+        "................",
+        "..########......",
+        "................",
+        "..############..",
+        "................",
+        "..########......",
+        "................",
+        "..############..",
+        "................",
+        "..########......",
+        "................",
+        "................"}},
+    Picture{"Center", {
+        "................",
+        "................",
+        "................",
+        "..############..",
+        "................",
+        "....########....",
+        "................",
+        "..############..",
+        "................",
+        "....########....",
+        "................",
+        "..############..",
+        "................",
+        "....########....",
+        "................",
+        "................"}},
+    Picture{"Align Right", {
+        "................",
+        "................",
+        "................",
+        "..############..",
+        "................",
+        "......########..",
+        "................",
+        "..############..",
+        "................",
+        "......########..",
+        "................",
+        "..############..",
+        "................",
+        "......########..",
+        "................",
+        "................"}},
+};
+// clang-format on
+
+constexpr bool allRowsSixteenWide()
 {
-    QPixmap pixmap(16, 16);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.setPen(QPen(QColor(40, 40, 40), 1));
-    QFont font = p.font();
-    font.setPixelSize(12);
-    if (key == QLatin1String("Align Left")) {
-        drawLines(p, 0, 0, false, false);
-    } else if (key == QLatin1String("Center")) {
-        drawLines(p, 0, 0, false, true);
-    } else if (key == QLatin1String("Align Right")) {
-        drawLines(p, 0, 0, true, false);
-    } else if (key == QLatin1String("Bold") || key == QLatin1String("Italic") ||
-               key == QLatin1String("Underline")) {
-        font.setBold(key == QLatin1String("Bold"));
-        font.setItalic(key == QLatin1String("Italic"));
-        font.setUnderline(key == QLatin1String("Underline"));
-        font.setPixelSize(13);
-        p.setFont(font);
-        p.drawText(QRect(0, 0, 16, 16), Qt::AlignCenter,
-                   key.left(1) == QLatin1String("U") ? "U" : key.left(1));
-    } else {
-        // Documents and clipboard commands: a sheet with a mark of the command.
-        p.setBrush(Qt::white);
-        p.drawRect(3, 1, 10, 14);
-        font.setPixelSize(9);
-        font.setBold(true);
-        p.setFont(font);
-        p.drawText(QRect(3, 2, 11, 13), Qt::AlignCenter, key.left(key == QLatin1String("Paste") ? 2 : 1));
+    for (const Picture &picture : kPictures) {
+        for (std::string_view row : picture.rows) {
+            if (row.size() != 16)
+                return false;
+        }
     }
-    return pixmap;
+    return true;
+}
+static_assert(allRowsSixteenWide(), "every picture is 16 by 16");
+
+QPixmap drawn(std::string_view key)
+{
+    QImage image(16, 16, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    for (const Picture &picture : kPictures) {
+        if (picture.key != key)
+            continue;
+        for (int y = 0; y < 16; ++y) {
+            const std::string_view row = picture.rows[std::size_t(y)];
+            for (int x = 0; x < 16; ++x)
+                image.setPixel(x, y, colourOf(row[std::size_t(x)]));
+        }
+    }
+    return QPixmap::fromImage(image);
 }
 
 } // namespace
+
+bool hasDrawnPicture(const char *key)
+{
+    for (const Picture &picture : kPictures) {
+        if (picture.key == key)
+            return true;
+    }
+    return false;
+}
 
 QIcon toolbarIcon(const char *key, const char *themeName)
 {
     const QString name = QLatin1String(themeName);
     if (QIcon::hasThemeIcon(name))
         return QIcon::fromTheme(name);
-    return QIcon(drawn(QLatin1String(key)));
+    return QIcon(drawn(key));
 }
 
 } // namespace pelmark::workspace

@@ -8,4 +8,7 @@ namespace pelmark::workspace {
 // drawing of our own where it does not.
 QIcon toolbarIcon(const char *key, const char *themeName);
 
+// Whether a button key has a picture of our own for desktops without an icon theme.
+bool hasDrawnPicture(const char *key);
+
 } // namespace pelmark::workspace
