@@ -8,7 +8,7 @@ namespace pelmark {
 
 void appendTokens(std::u16string &out, std::u16string_view text, const ModelEntry &model)
 {
-    const CodeTable &table = *model.table;
+    const CodeTable &table = model.table();
     // Most tokens are a few characters long; reserving avoids regrowing a large listing.
     out.reserve(out.size() + text.size() * 5 + model.marker.size());
     for (char16_t c : text) {

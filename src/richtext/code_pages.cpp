@@ -2,6 +2,8 @@
 
 #include <QStringDecoder>
 
+#include <algorithm>
+
 namespace pelmark::richtext {
 namespace {
 
@@ -93,6 +95,12 @@ CodePageDecoder::Page &CodePageDecoder::page(int codePage)
 
 void CodePageDecoder::decode(int codePage, QByteArrayView bytes, QString &out)
 {
+    // Every page we read agrees with ASCII below 0x80; font names and most text need no
+    // converter set up.
+    if (std::all_of(bytes.begin(), bytes.end(), [](char byte) { return uchar(byte) < 0x80; })) {
+        out += QLatin1StringView(bytes);
+        return;
+    }
     Page &p = page(codePage);
     if (p.singleByte) {
         for (char byte : bytes)

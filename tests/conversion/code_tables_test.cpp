@@ -43,7 +43,7 @@ TEST(CodeTables, EveryCodeUnitGivesATokenOnEveryModel)
             const std::u16string token = tokensFor(entry, std::u16string_view(&c, 1));
             ASSERT_FALSE(token.empty());
             const char16_t looked = entry.upperCase ? simpleUpper(c) : c;
-            if (entry.table->lookup(looked).empty()) {
+            if (entry.table().lookup(looked).empty()) {
                 ASSERT_EQ(token, u"rus?_") << "unit " << unsigned(unit);
             }
         }
@@ -55,7 +55,7 @@ TEST(CodeTables, UpperCasingModelsHaveNoRulesForSmallLetters)
     for (const ModelEntry &entry : modelCatalogue()) {
         if (!entry.upperCase)
             continue;
-        for (const CodeRule &rule : entry.table->rules())
+        for (const CodeRule &rule : entry.table().rules())
             EXPECT_EQ(simpleUpper(rule.character), rule.character) << entry.command;
     }
 }
