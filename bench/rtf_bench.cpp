@@ -11,6 +11,8 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include <algorithm>
+#include <chrono>
 #include <cstring>
 #include <fstream>
 #include <map>
@@ -131,6 +133,9 @@ void insertDirectly(const std::vector<Paragraph> &doc, QTextDocument &document)
     cursor.endEditBlock();
 }
 
+constexpr int k10MB = 100000; // paragraphs: about 10 MB of RTF
+constexpr int k20MB = 200000;
+
 const std::vector<Paragraph> &content(int paragraphCount)
 {
     static std::map<int, std::vector<Paragraph>> cache;
@@ -189,6 +194,52 @@ void BM_ToHtml(benchmark::State &state)
         benchmark::DoNotOptimize(document.toHtml().size());
 }
 
+template <typename Work> double secondsOf(Work &&work)
+{
+    const auto start = std::chrono::steady_clock::now();
+    work();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// How load time grows with the file: the 10 MB and the 20 MB file, and the cursor floor for
+// both, measured in turns so that a busy moment of the machine weighs on all four alike.
+void BM_LoadGrowth(benchmark::State &state)
+{
+    const auto &small = content(k10MB);
+    const auto &large = content(k20MB);
+    const QByteArray smallRtf = rtfOf(small);
+    const QByteArray largeRtf = rtfOf(large);
+    std::vector<double> load10, load20, floor10, floor20;
+    const auto load = [](const QByteArray &rtf) {
+        QTextDocument document;
+        pelmark::richtext::RtfReader::load(rtf, document);
+        benchmark::DoNotOptimize(document.characterCount());
+    };
+    const auto insert = [](const std::vector<Paragraph> &doc) {
+        QTextDocument document;
+        insertDirectly(doc, document);
+        benchmark::DoNotOptimize(document.characterCount());
+    };
+    for (auto _ : state) {
+        load10.push_back(secondsOf([&] { load(smallRtf); }));
+        load20.push_back(secondsOf([&] { load(largeRtf); }));
+        floor10.push_back(secondsOf([&] { insert(small); }));
+        floor20.push_back(secondsOf([&] { insert(large); }));
+        state.SetIterationTime(load20.back());
+    }
+    state.counters["load10_ms"] = median(load10) * 1e3;
+    state.counters["load20_ms"] = median(load20) * 1e3;
+    state.counters["load_ratio"] = median(load20) / median(load10);
+    state.counters["floor_ratio"] = median(floor20) / median(floor10);
+    state.counters["load_per_floor"] = median(load10) / median(floor10);
+}
+
 long statusKilobytes(const char *field)
 {
     std::ifstream status("/proc/self/status");
@@ -231,9 +282,6 @@ void BM_LoadRtfPeakMemory(benchmark::State &state)
     state.counters["peak_per_file_byte"] = ratio;
 }
 
-constexpr int k10MB = 100000; // paragraphs: about 10 MB of RTF
-constexpr int k20MB = 200000;
-
 } // namespace
 
 BENCHMARK(BM_LoadRtf)->Arg(k10MB)->Arg(k20MB)->Unit(benchmark::kMillisecond)->MinTime(2);
@@ -241,6 +289,7 @@ BENCHMARK(BM_InsertWithCursor)->Arg(k10MB)->Arg(k20MB)->Unit(benchmark::kMillise
 BENCHMARK(BM_SetHtml)->Arg(k10MB)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(BM_SaveRtf)->Arg(k10MB)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(BM_ToHtml)->Arg(k10MB)->Unit(benchmark::kMillisecond)->MinTime(2);
+BENCHMARK(BM_LoadGrowth)->Unit(benchmark::kMillisecond)->Iterations(7)->UseManualTime();
 BENCHMARK(BM_LoadRtfPeakMemory)->Arg(k10MB)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_LoadRtf)->Name("BM_LoadRtf_small")->Arg(100)->Unit(benchmark::kMicrosecond);
 
