@@ -581,11 +581,11 @@ private:
     {
         if (m_bytes.isEmpty())
             return;
-        QString decoded;
-        m_decoder.decode(currentCodePage(), m_bytes, decoded);
-        m_bytes.clear();
-        for (QChar c : decoded)
-            put(c.unicode());
+        // The bytes share one format: they are decoded straight onto the run's text.
+        beforeText();
+        startRunIfNeeded();
+        m_decoder.decode(currentCodePage(), m_bytes, m_text);
+        m_bytes.resize(0); // keeps the buffer for the next run of bytes
     }
 
     int currentCodePage()
@@ -604,13 +604,19 @@ private:
         }
     }
 
-    void put(char16_t c)
+    // What comes before any text: a surrogate left alone and the tab of a finished cell.
+    void beforeText()
     {
         flushSurrogate();
         if (m_cellPending) {
             m_cellPending = false;
             appendToRun(u'\t');
         }
+    }
+
+    void put(char16_t c)
+    {
+        beforeText();
         appendToRun(c);
     }
 
@@ -618,9 +624,13 @@ private:
     // insertion per run: the same calls a direct build of the document would make.
     void appendToRun(char16_t c)
     {
+        startRunIfNeeded();
+        m_text += QChar(c);
+    }
+    void startRunIfNeeded()
+    {
         if (m_runs.size() == m_paragraphFirstRun || !(m_props[m_runs.back().props] == state().chars))
             m_runs.push_back({std::uint32_t(m_text.size()), propsIndex(state().chars)});
-        m_text += QChar(c);
     }
     // Documents use a handful of formats over and over: each distinct one is kept once, and runs
     // refer to it by number.
