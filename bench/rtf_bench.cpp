@@ -2,6 +2,7 @@
 // inserting the runs with QTextCursor (the floor), setHtml, and toHtml.
 #include "rtf_reader.h"
 #include "rtf_writer.h"
+#include "side_by_side.h"
 
 #include <benchmark/benchmark.h>
 
@@ -202,12 +203,6 @@ template <typename Work> double secondsOf(Work &&work)
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
 // How load time grows with the file: the 10 MB and the 20 MB file, and the cursor floor for
 // both, measured in turns so that a busy moment of the machine weighs on all four alike.
 void BM_LoadGrowth(benchmark::State &state)
@@ -236,17 +231,9 @@ void BM_LoadGrowth(benchmark::State &state)
     }
     state.counters["load10_ms"] = median(load10) * 1e3;
     state.counters["load20_ms"] = median(load20) * 1e3;
-    // Ratios within each turn, then their median: a drift of the machine's speed between turns
-    // cancels out.
-    const auto ratios = [](const std::vector<double> &over, const std::vector<double> &under) {
-        std::vector<double> out;
-        for (std::size_t i = 0; i < over.size(); ++i)
-            out.push_back(over[i] / under[i]);
-        return median(out);
-    };
-    state.counters["load_ratio"] = ratios(load20, load10);
-    state.counters["floor_ratio"] = ratios(floor20, floor10);
-    state.counters["load_per_floor"] = ratios(load10, floor10);
+    state.counters["load_ratio"] = medianRatio(load20, load10);
+    state.counters["floor_ratio"] = medianRatio(floor20, floor10);
+    state.counters["load_per_floor"] = medianRatio(load10, floor10);
 }
 
 long statusKilobytes(const char *field)

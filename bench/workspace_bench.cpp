@@ -4,6 +4,7 @@
 #include "main_window.h"
 #include "rich_text_box.h"
 #include "scripted_dialog.h"
+#include "side_by_side.h"
 #include "startup.h"
 
 #include <benchmark/benchmark.h>
@@ -19,7 +20,6 @@
 #include <QTest>
 #include <QTextEdit>
 
-#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -116,12 +116,6 @@ std::optional<double> timedStart(bool bare)
     return shown ? std::optional(seconds) : std::nullopt;
 }
 
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
 // From exec to the shown main window, as a process: Pelmark with Help.rtf against a bare
 // QMainWindow with one QTextEdit started the same way. The two start in turns, so that a busy
 // moment of the machine weighs on both alike; the iteration time is Pelmark's.
@@ -142,7 +136,7 @@ void BM_ProcessStartUp(benchmark::State &state)
     }
     state.counters["bare_ms"] = median(bare) * 1e3;
     state.counters["pelmark_ms"] = median(pelmark) * 1e3;
-    state.counters["ratio"] = median(pelmark) / median(bare);
+    state.counters["ratio"] = medianRatio(pelmark, bare);
 }
 
 void BM_TypeInAMegabyteDocument(benchmark::State &state)
