@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QPixmap>
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -270,15 +271,20 @@ constexpr bool allRowsSixteenWide()
 }
 static_assert(allRowsSixteenWide(), "every picture is 16 by 16");
 
+const Picture *findPicture(std::string_view key)
+{
+    const auto found = std::find_if(kPictures.begin(), kPictures.end(),
+                                    [key](const Picture &picture) { return picture.key == key; });
+    return found == kPictures.end() ? nullptr : &*found;
+}
+
 QPixmap drawn(std::string_view key)
 {
     QImage image(16, 16, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
-    for (const Picture &picture : kPictures) {
-        if (picture.key != key)
-            continue;
+    if (const Picture *picture = findPicture(key)) {
         for (int y = 0; y < 16; ++y) {
-            const std::string_view row = picture.rows[std::size_t(y)];
+            const std::string_view row = picture->rows[std::size_t(y)];
             for (int x = 0; x < 16; ++x)
                 image.setPixel(x, y, colourOf(row[std::size_t(x)]));
         }
@@ -290,11 +296,7 @@ QPixmap drawn(std::string_view key)
 
 bool hasDrawnPicture(const char *key)
 {
-    for (const Picture &picture : kPictures) {
-        if (picture.key == key)
-            return true;
-    }
-    return false;
+    return findPicture(key) != nullptr;
 }
 
 QIcon toolbarIcon(const char *key, const char *themeName)
