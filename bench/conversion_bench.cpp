@@ -30,7 +30,7 @@ void convert(benchmark::State &state, std::u16string text)
     for (auto _ : state) {
         pelmark::StringConversionHost host;
         host.cliche = text;
-        pelmark::RunConversion(model, host);
+        pelmark::runConversion(model, host);
         benchmark::DoNotOptimize(host.document.data());
     }
     state.SetItemsProcessed(state.iterations() * std::int64_t(text.size()));

@@ -29,7 +29,7 @@ struct Workspace {
     QTemporaryDir dir;
     QSettings settings{dir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat};
     ScriptedDialog dialog;
-    std::unique_ptr<pelmark::workspace::frmMain> window;
+    std::unique_ptr<pelmark::workspace::MainWindow> window;
 
     explicit Workspace(const QStringList &helpFolders = {})
     {
@@ -59,8 +59,8 @@ void BM_ModelCommandOnALongCliche(benchmark::State &state)
     const QString cliche = receiptText(int(state.range(0)));
     for (auto _ : state) {
         state.PauseTiming();
-        workspace.window->inputWindow(true)->setText(cliche);
-        workspace.window->activeDocument()->rtfText()->setText(QString());
+        workspace.window->clicheWindow().setText(cliche);
+        workspace.window->activeDocument()->textBox()->setText(QString());
         state.ResumeTiming();
         command->trigger();
         QApplication::processEvents();
@@ -143,12 +143,12 @@ void BM_TypeInAMegabyteDocument(benchmark::State &state)
 {
     Workspace workspace;
     workspace.window->show();
-    pelmark::workspace::frmDocument &document = *workspace.window->activeDocument();
-    document.rtfText()->setText(receiptText(1000000));
-    document.rtfText()->moveCursor(QTextCursor::End);
+    pelmark::workspace::DocumentWindow &document = *workspace.window->activeDocument();
+    document.textBox()->setText(receiptText(1000000));
+    document.textBox()->moveCursor(QTextCursor::End);
     QApplication::processEvents();
     for (auto _ : state) {
-        QTest::keyClick(document.rtfText(), Qt::Key_A);
+        QTest::keyClick(document.textBox(), Qt::Key_A);
         benchmark::DoNotOptimize(document.panelText(2));
     }
 }

@@ -1,4 +1,5 @@
 // Pelmark: prepares the header text of cash registers and the code listings of their models.
+#include "settings_names.h"
 #include "startup.h"
 
 #include "pelmark_version.h"
@@ -9,8 +10,8 @@
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("Pelmark"));
-    QApplication::setApplicationName(QStringLiteral("Pelmark"));
+    QApplication::setOrganizationName(pelmark::workspace::kSettingsOrganization);
+    QApplication::setApplicationName(pelmark::workspace::kSettingsApplication);
     QApplication::setApplicationVersion(QStringLiteral(PELMARK_VERSION));
 
     pelmark::workspace::WorkspaceContext context;

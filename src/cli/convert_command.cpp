@@ -7,6 +7,7 @@
 
 #include "document_font.h"
 #include "file_writing.h"
+#include "qt_text.h"
 #include "rtf_reader.h"
 #include "rtf_writer.h"
 
@@ -175,11 +176,6 @@ void ensureGuiApplication()
     static QGuiApplication app(argc, argv);
 }
 
-std::u16string fromQString(const QString &text)
-{
-    return std::u16string(reinterpret_cast<const char16_t *>(text.utf16()), std::size_t(text.size()));
-}
-
 // The cliche a file holds: an RTF file's plain text, or the text of a UTF-8 or Windows-1251 file.
 std::u16string clicheFromBytes(std::string_view bytes, bool raw)
 {
@@ -187,9 +183,9 @@ std::u16string clicheFromBytes(std::string_view bytes, bool raw)
     std::u16string text;
     if (richtext::looksLikeRtf(view)) {
         ensureGuiApplication();
-        text = fromQString(richtext::RtfReader::plainText(view));
+        text = toU16String(richtext::RtfReader::plainText(view));
     } else {
-        text = encoding::decodeUtf8OrWindows1251(bytes);
+        text = encoding::decodeText(bytes);
     }
     return raw ? text : encoding::toClicheLineEnds(text);
 }
@@ -200,9 +196,7 @@ bool writeListingRtf(const std::string &path, const std::u16string &listing, std
     ensureGuiApplication();
     QTextDocument document;
     document.setDefaultFont(richtext::documentFont());
-    QString text = QString::fromUtf16(listing.data(), qsizetype(listing.size()));
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    QTextCursor(&document).insertText(text);
+    QTextCursor(&document).insertText(toLfLineEnds(toQString(listing)));
     QString error;
     if (!richtext::writeFileSafely(QString::fromLocal8Bit(path.c_str()), richtext::RtfWriter::write(document),
                                    &error)) {
@@ -233,7 +227,7 @@ void printModels(std::ostream &out)
 
 int convert(const Options &options, std::string_view bytes, std::ostream &out, std::ostream &err)
 {
-    const std::u16string name = encoding::decodeUtf8OrWindows1251(*options.model);
+    const std::u16string name = encoding::decodeText(*options.model);
     const ModelEntry *model = findModel(name);
     if (!model) {
         err << "pelmark-convert: неизвестная модель " << *options.model
@@ -242,7 +236,7 @@ int convert(const Options &options, std::string_view bytes, std::ostream &out, s
     }
     StringConversionHost host;
     host.cliche = clicheFromBytes(bytes, options.raw);
-    const LayoutOutcome outcome = RunConversion(*model, host);
+    const LayoutOutcome outcome = runConversion(*model, host);
 
     for (const std::u16string &message : host.messages)
         err << encoding::toUtf8(message) << '\n';

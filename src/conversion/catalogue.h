@@ -8,11 +8,15 @@
 
 namespace pelmark {
 
+// The submenus of the model menu, in menu order.
+enum class ModelGroup : unsigned char { None, Amc, Astra, Merqury, Micro, Minica, Oka, Samsung, Shtrih, Ekr };
+inline constexpr std::size_t kModelGroupCount = 10; // with None
+
 // One register model: one command of the model menu and everything its listing needs.
 struct ModelEntry {
     std::string_view command;    // objectName of the menu command, e.g. "mnuAMC100k"
     std::u16string_view caption; // caption of the menu command
-    std::u16string_view group;   // caption of its submenu; empty when it sits in the model menu
+    ModelGroup group;            // its submenu; None when it sits in the model menu itself
     std::u16string_view heading; // first line of the listing
     std::size_t width;           // line width of the layout
     std::u16string_view marker;  // opens every code line of the listing
@@ -26,11 +30,12 @@ std::span<const ModelEntry> modelCatalogue();
 // The model whose command or caption is `name`, or nullptr.
 const ModelEntry *findModel(std::u16string_view name);
 
-// Submenus of the model menu in menu order, with their objectNames.
-struct ModelGroup {
+// A submenu of the model menu: its objectName and caption.
+struct ModelGroupInfo {
     std::string_view objectName;
     std::u16string_view caption;
 };
-std::span<const ModelGroup> modelGroups();
+// Empty for ModelGroup::None.
+const ModelGroupInfo &modelGroupInfo(ModelGroup group);
 
 } // namespace pelmark

@@ -25,7 +25,7 @@ void appendTokens(std::u16string &out, std::u16string_view text, const ModelEntr
     }
 }
 
-LayoutOutcome RunConversion(const ModelEntry &model, ConversionHost &host)
+LayoutOutcome runConversion(const ModelEntry &model, ConversionHost &host)
 {
     const std::u16string echo = host.clicheText();
     const bool hasTarget = host.findTargetDocument();

@@ -16,7 +16,7 @@ inline constexpr std::u16string_view kFallbackToken = u"rus?_";
 // Converts the cliche text into the listing for `model` in the host's target document: the
 // heading, the text as typed and, after the layout, one token per character. Returns how the
 // layout ended; after a rejection no token is written.
-LayoutOutcome RunConversion(const ModelEntry &model, ConversionHost &host);
+LayoutOutcome runConversion(const ModelEntry &model, ConversionHost &host);
 
 // Appends to `out` the tokens of every character of `text`: CR LF for a CR, the marker for an
 // LF, otherwise the chart's token or the fallback.

@@ -66,42 +66,4 @@ LayoutOutcome layOutCliche(ConversionHost &host, std::size_t width)
     return LayoutOutcome::LaidOut;
 }
 
-LayoutOutcome paramstrok16(ConversionHost &host)
-{
-    return layOutCliche(host, 16);
-}
-LayoutOutcome paramstrok17(ConversionHost &host)
-{
-    return layOutCliche(host, 17);
-}
-LayoutOutcome paramstrok18(ConversionHost &host)
-{
-    return layOutCliche(host, 18);
-}
-LayoutOutcome paramstrok21(ConversionHost &host)
-{
-    return layOutCliche(host, 21);
-}
-LayoutOutcome paramstrok24(ConversionHost &host)
-{
-    return layOutCliche(host, 24);
-}
-LayoutOutcome paramstrok26(ConversionHost &host)
-{
-    return layOutCliche(host, 26);
-}
-
-LayoutEntryPoint layoutEntryPoint(std::size_t width)
-{
-    switch (width) {
-    case 16: return paramstrok16;
-    case 17: return paramstrok17;
-    case 18: return paramstrok18;
-    case 21: return paramstrok21;
-    case 24: return paramstrok24;
-    case 26: return paramstrok26;
-    default: return nullptr;
-    }
-}
-
 } // namespace pelmark

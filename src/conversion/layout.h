@@ -17,20 +17,9 @@ enum class LayoutOutcome {
     Abandoned, // more than 100 lines; nothing changed, nothing shown
 };
 
-// Fits the cliche text to `width` characters a line: centres each line with leading spaces and
-// ends every line with CR LF, or rejects the text when a line is too long.
+// Fits the cliche text to `width` characters a line (16, 17, 18, 21, 24 or 26 in the catalogue):
+// centres each line with leading spaces and ends every line with CR LF, or rejects the text when
+// a line is too long.
 LayoutOutcome layOutCliche(ConversionHost &host, std::size_t width);
-
-// The layout entry points, one per line width in use.
-LayoutOutcome paramstrok16(ConversionHost &host);
-LayoutOutcome paramstrok17(ConversionHost &host);
-LayoutOutcome paramstrok18(ConversionHost &host);
-LayoutOutcome paramstrok21(ConversionHost &host);
-LayoutOutcome paramstrok24(ConversionHost &host);
-LayoutOutcome paramstrok26(ConversionHost &host);
-
-using LayoutEntryPoint = LayoutOutcome (*)(ConversionHost &);
-// The entry point for `width`, or nullptr for a width no model uses.
-LayoutEntryPoint layoutEntryPoint(std::size_t width);
 
 } // namespace pelmark

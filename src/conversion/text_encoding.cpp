@@ -29,6 +29,21 @@ void appendCodePoint(std::u16string &out, char32_t cp)
     }
 }
 
+// Code units as they stand, lone surrogates included; an odd last byte is U+FFFD.
+std::u16string decodeUtf16(std::string_view bytes, bool bigEndian)
+{
+    std::u16string out;
+    out.reserve(bytes.size() / 2 + 1);
+    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+        const auto first = static_cast<unsigned char>(bytes[i]);
+        const auto second = static_cast<unsigned char>(bytes[i + 1]);
+        out += bigEndian ? char16_t(first << 8 | second) : char16_t(second << 8 | first);
+    }
+    if (bytes.size() % 2 != 0)
+        out += u'\uFFFD';
+    return out;
+}
+
 } // namespace
 
 std::optional<std::u16string> decodeUtf8(std::string_view bytes)
@@ -87,11 +102,17 @@ std::u16string decodeWindows1251(std::string_view bytes)
     return out;
 }
 
-std::u16string decodeUtf8OrWindows1251(std::string_view bytes)
+std::u16string decodeText(std::string_view bytes)
 {
-    constexpr std::string_view bom = "\xEF\xBB\xBF";
-    if (bytes.starts_with(bom))
-        bytes.remove_prefix(bom.size());
+    constexpr std::string_view utf8Bom = "\xEF\xBB\xBF";
+    constexpr std::string_view utf16LeBom = "\xFF\xFE";
+    constexpr std::string_view utf16BeBom = "\xFE\xFF";
+    if (bytes.starts_with(utf16LeBom))
+        return decodeUtf16(bytes.substr(utf16LeBom.size()), false);
+    if (bytes.starts_with(utf16BeBom))
+        return decodeUtf16(bytes.substr(utf16BeBom.size()), true);
+    if (bytes.starts_with(utf8Bom))
+        bytes.remove_prefix(utf8Bom.size());
     if (std::optional<std::u16string> text = decodeUtf8(bytes))
         return std::move(*text);
     return decodeWindows1251(bytes);

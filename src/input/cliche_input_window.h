@@ -9,19 +9,20 @@ namespace pelmark::input {
 
 // The window the cliche is typed in: one receipt line per line, with the counts of lines and
 // characters below. It is a top-level window of its own; the text lives as long as the window.
-class FrmInputCl final : public QMainWindow {
+class ClicheInputWindow final : public QMainWindow {
     Q_OBJECT
-    Q_DISABLE_COPY_MOVE(FrmInputCl)
+    Q_DISABLE_COPY_MOVE(ClicheInputWindow)
 
 public:
-    explicit FrmInputCl(QWidget *parent = nullptr);
+    explicit ClicheInputWindow(QWidget *parent = nullptr);
 
     // The cliche, lines separated by CR LF. Setting it updates the counters like typing does.
     QString text() const;
     void setText(const QString &text);
 
     // The layout's work string; never shown.
-    QString RtfTemp;
+    QString scratchText() const { return m_scratch; }
+    void setScratchText(const QString &text) { m_scratch = text; }
 
     QTextEdit *textBox() const { return m_text; }
     QString characterCountText() const;
@@ -32,9 +33,9 @@ protected:
 
 private:
     void updateCounters();
-    int displayedLineCount() const;
 
     QTextEdit *m_text;
+    QString m_scratch;
     QLabel *m_characterCount;
     QLabel *m_lineCount;
 };

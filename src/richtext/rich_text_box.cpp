@@ -1,9 +1,11 @@
 #include "rich_text_box.h"
 
+#include "displayed_lines.h"
 #include "document_font.h"
 #include "file_writing.h"
 #include "plain_text.h"
 #include "plain_text_import.h"
+#include "qt_text.h"
 #include "rtf_reader.h"
 #include "rtf_writer.h"
 
@@ -21,13 +23,6 @@ namespace {
 // Files larger than this are refused rather than read into memory whole.
 constexpr qint64 kMaxFileSize = qint64(512) * 1024 * 1024;
 
-QString fromCrLf(QString text)
-{
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return text;
-}
-
 } // namespace
 
 RichTextBox::RichTextBox(QWidget *parent) : QTextEdit(parent)
@@ -37,7 +32,7 @@ RichTextBox::RichTextBox(QWidget *parent) : QTextEdit(parent)
     setCurrentFont(documentFont());
 }
 
-QString RichTextBox::Text() const
+QString RichTextBox::text() const
 {
     return crLfText(*document());
 }
@@ -61,11 +56,11 @@ void RichTextBox::setText(const QString &text)
     QTextCursor cursor(document());
     cursor.beginEditBlock();
     cursor.select(QTextCursor::Document);
-    cursor.insertText(fromCrLf(text), QTextCharFormat());
+    cursor.insertText(toLfLineEnds(text), QTextCharFormat());
     cursor.endEditBlock();
 }
 
-int RichTextBox::SelStart() const
+int RichTextBox::selStart() const
 {
     return textCursor().selectionStart();
 }
@@ -77,13 +72,13 @@ void RichTextBox::setSelStart(int position)
     setTextCursor(cursor);
 }
 
-int RichTextBox::SelLength() const
+int RichTextBox::selLength() const
 {
     const QTextCursor cursor = textCursor();
     return cursor.selectionEnd() - cursor.selectionStart();
 }
 
-QString RichTextBox::SelText() const
+QString RichTextBox::selText() const
 {
     return crLfText(textCursor().selectedText());
 }
@@ -91,23 +86,23 @@ QString RichTextBox::SelText() const
 void RichTextBox::setSelText(const QString &text)
 {
     QTextCursor cursor = textCursor();
-    cursor.insertText(fromCrLf(text));
+    cursor.insertText(toLfLineEnds(text));
     setTextCursor(cursor);
 }
 
-QByteArray RichTextBox::SelRTF() const
+QByteArray RichTextBox::selRtf() const
 {
     const QTextCursor cursor = textCursor();
     return RtfWriter::write(*document(), cursor.selectionStart(), cursor.selectionEnd());
 }
 
-void RichTextBox::setSelRTF(const QByteArray &markup)
+void RichTextBox::setSelRtf(const QByteArray &markup)
 {
     QTextCursor cursor = textCursor();
     if (looksLikeRtf(markup)) {
         RtfReader::insert(markup, cursor);
     } else {
-        cursor.insertText(fromCrLf(decodePlainText(markup)));
+        cursor.insertText(decodePlainText(markup));
     }
     setTextCursor(cursor);
 }
@@ -135,27 +130,27 @@ std::optional<bool> RichTextBox::commonCharProperty(bool (*read)(const QTextChar
     return common ? common : read(cursor.charFormat());
 }
 
-std::optional<bool> RichTextBox::SelBold() const
+std::optional<bool> RichTextBox::selBold() const
 {
     return commonCharProperty([](const QTextCharFormat &f) { return f.fontWeight() >= QFont::Bold; });
 }
 
-std::optional<bool> RichTextBox::SelItalic() const
+std::optional<bool> RichTextBox::selItalic() const
 {
     return commonCharProperty([](const QTextCharFormat &f) { return f.fontItalic(); });
 }
 
-std::optional<bool> RichTextBox::SelUnderline() const
+std::optional<bool> RichTextBox::selUnderline() const
 {
     return commonCharProperty([](const QTextCharFormat &f) { return f.fontUnderline(); });
 }
 
-std::optional<bool> RichTextBox::SelStrikeThru() const
+std::optional<bool> RichTextBox::selStrikeThrough() const
 {
     return commonCharProperty([](const QTextCharFormat &f) { return f.fontStrikeOut(); });
 }
 
-std::optional<int> RichTextBox::SelAlignment() const
+std::optional<int> RichTextBox::selAlignment() const
 {
     const QTextCursor cursor = textCursor();
     const QTextBlock last = document()->findBlock(cursor.selectionEnd());
@@ -201,7 +196,7 @@ void RichTextBox::setSelUnderline(bool on)
     mergeFormat(format);
 }
 
-void RichTextBox::setSelStrikeThru(bool on)
+void RichTextBox::setSelStrikeThrough(bool on)
 {
     QTextCharFormat format;
     format.setFontStrikeOut(on);
@@ -238,7 +233,7 @@ void RichTextBox::setSelAlignment(int alignment)
                                            : Qt::AlignLeft);
 }
 
-int RichTextBox::Find(const QString &word, std::optional<int> start, std::optional<int> end)
+int RichTextBox::findWord(const QString &word, std::optional<int> start, std::optional<int> end)
 {
     if (word.isEmpty())
         return -1;
@@ -266,7 +261,7 @@ int RichTextBox::Find(const QString &word, std::optional<int> start, std::option
     return int(from + found);
 }
 
-bool RichTextBox::LoadFile(const QString &path, QString *error)
+bool RichTextBox::loadFile(const QString &path, QString *error)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -294,12 +289,12 @@ bool RichTextBox::LoadFile(const QString &path, QString *error)
     return true;
 }
 
-bool RichTextBox::SaveFile(const QString &path, QString *error) const
+bool RichTextBox::saveFile(const QString &path, QString *error) const
 {
     return writeFileSafely(path, RtfWriter::write(*document()), error);
 }
 
-void RichTextBox::SelPrint(QPrinter &printer) const
+void RichTextBox::printSelection(QPrinter &printer) const
 {
     const QTextCursor cursor = textCursor();
     if (!cursor.hasSelection()) {
@@ -320,21 +315,21 @@ const QString kRtfMimeAlias = QStringLiteral("application/rtf");
 QMimeData *RichTextBox::selectionAsMimeData() const
 {
     auto *mime = new QMimeData;
-    const QByteArray rtf = SelRTF();
+    const QByteArray rtf = selRtf();
     mime->setData(kRtfMime, rtf);
     mime->setData(kRtfMimeAlias, rtf);
-    mime->setText(SelText());
+    mime->setText(selText());
     return mime;
 }
 
 void RichTextBox::pasteMimeData(const QMimeData &mime)
 {
     if (mime.hasFormat(kRtfMime))
-        setSelRTF(mime.data(kRtfMime));
+        setSelRtf(mime.data(kRtfMime));
     else if (mime.hasFormat(kRtfMimeAlias))
-        setSelRTF(mime.data(kRtfMimeAlias));
+        setSelRtf(mime.data(kRtfMimeAlias));
     else if (mime.hasText())
-        setSelRTF(mime.text().toUtf8());
+        setSelRtf(mime.text().toUtf8());
     ensureCursorVisible();
 }
 
@@ -355,13 +350,7 @@ void RichTextBox::insertFromMimeData(const QMimeData *source)
 
 int RichTextBox::displayedLineCount() const
 {
-    document()->documentLayout()->documentSize(); // finishes any pending layout
-    int lines = 0;
-    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
-        const QTextLayout *layout = block.layout();
-        lines += std::max(layout ? layout->lineCount() : 1, 1);
-    }
-    return lines;
+    return pelmark::displayedLineCount(*document());
 }
 
 void RichTextBox::setRightMargin(int pixels)

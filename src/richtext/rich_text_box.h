@@ -9,7 +9,7 @@ class QPrinter;
 namespace pelmark::richtext {
 
 // The rich-text box of a document window: a QTextEdit that speaks in the terms the workspace
-// uses. Positions count characters from 0, a paragraph break being one; Text() joins paragraphs
+// uses. Positions count characters from 0, a paragraph break being one; text() joins paragraphs
 // with CR LF. Formatting getters give no value for a selection that mixes values.
 class RichTextBox final : public QTextEdit {
     Q_OBJECT
@@ -20,29 +20,29 @@ public:
 
     explicit RichTextBox(QWidget *parent = nullptr);
 
-    QString Text() const;
-    // The length of Text() without building it: every paragraph and line break counts two.
+    QString text() const;
+    // The length of text() without building it: every paragraph and line break counts two.
     int textLength() const;
     void setText(const QString &text);
 
-    int SelStart() const;
+    int selStart() const;
     void setSelStart(int position);
-    int SelLength() const;
-    QString SelText() const;
+    int selLength() const;
+    QString selText() const;
     void setSelText(const QString &text);
-    QByteArray SelRTF() const;
+    QByteArray selRtf() const;
     // Markup is read as rich text, anything else goes in as plain text.
-    void setSelRTF(const QByteArray &markup);
+    void setSelRtf(const QByteArray &markup);
 
-    std::optional<bool> SelBold() const;
-    std::optional<bool> SelItalic() const;
-    std::optional<bool> SelUnderline() const;
-    std::optional<bool> SelStrikeThru() const;
-    std::optional<int> SelAlignment() const;
+    std::optional<bool> selBold() const;
+    std::optional<bool> selItalic() const;
+    std::optional<bool> selUnderline() const;
+    std::optional<bool> selStrikeThrough() const;
+    std::optional<int> selAlignment() const;
     void setSelBold(bool on);
     void setSelItalic(bool on);
     void setSelUnderline(bool on);
-    void setSelStrikeThru(bool on);
+    void setSelStrikeThrough(bool on);
     void setSelFontName(const QString &family);
     void setSelFontSize(double points);
     void setSelColor(const QColor &color);
@@ -51,16 +51,16 @@ public:
     // Case-insensitive search, also inside words, that selects the first match in the range and
     // returns its position, or -1 leaving everything as it was. Without a range it searches the
     // selection, or the whole text when nothing is selected; with only an end, from the caret.
-    int Find(const QString &word, std::optional<int> start = std::nullopt,
-             std::optional<int> end = std::nullopt);
+    int findWord(const QString &word, std::optional<int> start = std::nullopt,
+                 std::optional<int> end = std::nullopt);
 
     // Replace the whole content with the file's; RTF is read as rich text, other files as plain
     // text. On failure the box is unchanged and `error` says why.
-    bool LoadFile(const QString &path, QString *error = nullptr);
+    bool loadFile(const QString &path, QString *error = nullptr);
     // Writes the whole content as RTF, atomically: a failed write leaves an existing file intact.
-    bool SaveFile(const QString &path, QString *error = nullptr) const;
+    bool saveFile(const QString &path, QString *error = nullptr) const;
     // Prints the selection, or everything when nothing is selected, with its formatting.
-    void SelPrint(QPrinter &printer) const;
+    void printSelection(QPrinter &printer) const;
 
     // The selection for the clipboard: as RTF, so it keeps its formatting in Pelmark and word
     // processors, and as plain text for every other program.

@@ -1,10 +1,11 @@
 #pragma once
 
+#include <cstddef>
+
 namespace pelmark::workspace {
 
-// Every command of the menus and the toolbar.
+// Every command of the menus and the toolbar, in the order of the command table's rows.
 enum class Command {
-    None,
     FileNew,
     FileOpen,
     FileSave,
@@ -33,5 +34,7 @@ enum class Command {
     AlignCenter,
     AlignRight,
 };
+
+inline constexpr std::size_t kCommandCount = std::size_t(Command::AlignRight) + 1;
 
 } // namespace pelmark::workspace

@@ -17,7 +17,7 @@ enum Panel { CharactersLabel = 1, Characters, LinesLabel, Lines, Time, Date };
 
 } // namespace
 
-frmDocument::frmDocument(QWidget *parent)
+DocumentWindow::DocumentWindow(QWidget *parent)
     : QWidget(parent), m_text(new richtext::RichTextBox(this)), m_statusBar(new QStatusBar(this)),
       m_clock(new QTimer(this))
 {
@@ -41,21 +41,32 @@ frmDocument::frmDocument(QWidget *parent)
     }
     updateClock();
     m_clock->start(1000);
-    connect(m_clock, &QTimer::timeout, this, &frmDocument::updateClock);
-    connect(m_text, &QTextEdit::textChanged, this, &frmDocument::updateCounts);
-    connect(m_text, &QTextEdit::cursorPositionChanged, this, &frmDocument::selectionChanged);
-    connect(m_text, &QTextEdit::selectionChanged, this, &frmDocument::selectionChanged);
+    connect(m_clock, &QTimer::timeout, this, &DocumentWindow::updateClock);
+    connect(m_text, &QTextEdit::textChanged, this, &DocumentWindow::updateCounts);
+    connect(m_text, &QTextEdit::cursorPositionChanged, this, &DocumentWindow::selectionChanged);
+    connect(m_text, &QTextEdit::selectionChanged, this, &DocumentWindow::selectionChanged);
     setFocusProxy(m_text);
     resize(twipsToPixels(6000, dpi), twipsToPixels(4000, dpi));
     layOut();
 }
 
-QString frmDocument::panelText(int panel) const
+QString DocumentWindow::caption() const
+{
+    return parentWidget() ? parentWidget()->windowTitle() : QString();
+}
+
+void DocumentWindow::setCaption(const QString &caption)
+{
+    if (parentWidget())
+        parentWidget()->setWindowTitle(caption);
+}
+
+QString DocumentWindow::panelText(int panel) const
 {
     return panel >= 1 && panel <= m_panels.size() ? m_panels[panel - 1]->text() : QString();
 }
 
-void frmDocument::resizeEvent(QResizeEvent *event)
+void DocumentWindow::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     layOut();
@@ -64,7 +75,7 @@ void frmDocument::resizeEvent(QResizeEvent *event)
 // Margins of 100 twips at the left, top and right of the box, and 300 below it for the status
 // bar; lines wrap 400 twips inside the box's right edge. A window too small for them keeps what
 // still fits.
-void frmDocument::layOut()
+void DocumentWindow::layOut()
 {
     const double dpi = logicalDpiX();
     const int margin = twipsToPixels(100, dpi);
@@ -77,14 +88,14 @@ void frmDocument::layOut()
     m_statusBar->setGeometry(0, std::max(this->height() - barHeight, 0), this->width(), barHeight);
 }
 
-void frmDocument::showEvent(QShowEvent *event)
+void DocumentWindow::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
     if (m_countsPending)
         updateCounts();
 }
 
-void frmDocument::updateCounts()
+void DocumentWindow::updateCounts()
 {
     // Displayed lines depend on the shown width: a window not on the screen yet counts once it
     // is, rather than laying its text out twice.
@@ -99,7 +110,7 @@ void frmDocument::updateCounts()
     m_panels[Characters - 1]->setText(QString::number(m_text->textLength() - 2 * shown + 2));
 }
 
-void frmDocument::updateClock()
+void DocumentWindow::updateClock()
 {
     const QDateTime now = QDateTime::currentDateTime();
     const QLocale locale;

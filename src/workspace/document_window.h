@@ -14,15 +14,18 @@ namespace pelmark::workspace {
 
 // A document: one rich-text box and a status bar with the counts of characters and lines and
 // the time and date. It lives in a subwindow of the main window's MDI area.
-class frmDocument final : public QWidget {
+class DocumentWindow final : public QWidget {
     Q_OBJECT
-    Q_DISABLE_COPY_MOVE(frmDocument)
+    Q_DISABLE_COPY_MOVE(DocumentWindow)
 
 public:
-    explicit frmDocument(QWidget *parent = nullptr);
+    explicit DocumentWindow(QWidget *parent = nullptr);
 
-    richtext::RichTextBox *rtfText() const { return m_text; }
+    richtext::RichTextBox *textBox() const { return m_text; }
     QStatusBar *statusBar() const { return m_statusBar; }
+    // The title of the subwindow that holds the document: its file's path, or its name.
+    QString caption() const;
+    void setCaption(const QString &caption);
     // Panel texts, numbered from 1 as the status bar shows them.
     QString panelText(int panel) const;
 

@@ -1,5 +1,6 @@
 #include "geometry_settings.h"
 
+#include "settings_names.h"
 #include "twips.h"
 
 #include <QGuiApplication>
@@ -55,7 +56,7 @@ bool onSomeScreen(const QRect &frame)
 
 void GeometrySettings::restore(QWidget &window)
 {
-    m_settings.beginGroup(QStringLiteral("Settings"));
+    m_settings.beginGroup(kSettingsGroup);
     QRect frame = window.frameGeometry();
     for (std::size_t i = 0; i < kKeys.size(); ++i) {
         bool ok = false;
@@ -97,7 +98,7 @@ void GeometrySettings::store(const QWidget &window)
     const double values[] = {
         pixelsToTwips(frame.left(), dpiX(window)), pixelsToTwips(frame.top(), dpiY(window)),
         pixelsToTwips(frame.width(), dpiX(window)), pixelsToTwips(frame.height(), dpiY(window))};
-    m_settings.beginGroup(QStringLiteral("Settings"));
+    m_settings.beginGroup(kSettingsGroup);
     for (std::size_t i = 0; i < kKeys.size(); ++i)
         m_settings.setValue(QLatin1String(kKeys[i].name), QString::number(values[i], 'g', 9));
     m_settings.endGroup();

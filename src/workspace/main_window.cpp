@@ -2,14 +2,15 @@
 
 #include "catalogue.h"
 #include "cliche_input_window.h"
+#include "command_table.h"
 #include "common_dialog.h"
 #include "conversion_run.h"
-#include "document_commands.h"
 #include "document_window.h"
 #include "geometry_settings.h"
-#include "menu_table.h"
 #include "qt_common_dialog.h"
+#include "qt_text.h"
 #include "rich_text_box.h"
+#include "settings_names.h"
 #include "string_table.h"
 #include "toolbar_icons.h"
 #include "workspace_host.h"
@@ -30,28 +31,31 @@
 
 namespace pelmark::workspace {
 
-frmMain *gMainWindow = nullptr;
-
 namespace {
 
 const QString kHelpFile = QStringLiteral("Help.rtf");
 
-QString fromUtf16(std::u16string_view text)
+QString fromUtf16(const char16_t *text)
 {
-    return QString::fromUtf16(text.data(), qsizetype(text.size()));
+    return QString::fromUtf16(text);
+}
+
+QLatin1String latin1(std::string_view text)
+{
+    return QLatin1String(text.data(), qsizetype(text.size()));
 }
 
 } // namespace
 
-frmMain::frmMain(WorkspaceContext context)
+MainWindow::MainWindow(WorkspaceContext context)
     : m_context(std::move(context)),
       m_ownSettings(m_context.settings
                         ? nullptr
-                        : std::make_unique<QSettings>(QStringLiteral("Pelmark"), QStringLiteral("Pelmark"))),
+                        : std::make_unique<QSettings>(kSettingsOrganization, kSettingsApplication)),
       m_settings(m_context.settings ? m_context.settings : m_ownSettings.get()),
       m_ownDialog(m_context.dialog ? nullptr : std::make_unique<QtCommonDialog>(this)),
       m_dialog(m_context.dialog ? m_context.dialog : m_ownDialog.get()), m_geometry(*m_settings),
-      m_area(new QMdiArea(this))
+      m_commands(*this), m_area(new QMdiArea(this))
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Pelmark"));
@@ -60,140 +64,139 @@ frmMain::frmMain(WorkspaceContext context)
     m_area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_area);
-    m_commands = std::make_unique<DocumentCommands>(*this);
+    createActions();
     buildMenus();
     buildToolBar();
-    connect(m_area, &QMdiArea::subWindowActivated, this, &frmMain::updateFormatButtons);
+    connect(m_area, &QMdiArea::subWindowActivated, this, &MainWindow::updateFormatButtons);
 }
 
-frmMain::~frmMain()
+MainWindow::~MainWindow()
 {
-    if (gMainWindow == this)
-        gMainWindow = nullptr;
-    closeInputWindow();
+    closeClicheWindow();
     // The area and its documents signal while they are torn down; by the time QWidget's own
-    // destructor deletes them this is no longer a frmMain, so they go first, unheard.
-    for (frmDocument *document : documents())
+    // destructor deletes them this is no longer a MainWindow, so they go first, unheard.
+    for (DocumentWindow *document : documents())
         disconnect(document, nullptr, this, nullptr);
     disconnect(m_area, nullptr, this, nullptr);
     delete m_area;
     m_area = nullptr;
 }
 
-void frmMain::buildMenus()
+void MainWindow::createActions()
 {
-    for (const MenuSpec &menuEntry : menuBarMenus()) {
-        QMenu *menu = menuBar()->addMenu(QString::fromUtf16(menuEntry.caption));
-        menu->setObjectName(QLatin1String(menuEntry.objectName));
-        for (const MenuItemSpec &item : menuBarItems()) {
-            if (qstrcmp(item.menu, menuEntry.objectName) != 0)
-                continue;
-            if (item.modelSubmenu) {
-                QMenu *models = menu->addMenu(QString::fromUtf16(item.caption));
-                models->setObjectName(QLatin1String(item.objectName));
-                buildModelMenu(*models);
-                continue;
-            }
-            QAction *action =
-                item.caption ? menu->addAction(QString::fromUtf16(item.caption)) : menu->addSeparator();
-            action->setObjectName(QLatin1String(item.objectName));
-            if (item.shortcut)
-                action->setShortcut(QKeySequence(QLatin1String(item.shortcut)));
-            if (item.command == Command::ViewToolbar) {
-                action->setCheckable(true);
-                action->setChecked(true);
-            }
-            if (item.command != Command::None)
-                connect(action, &QAction::triggered, this,
-                        [this, command = item.command] { runCommand(command); });
+    auto *alignment = new QActionGroup(this);
+    alignment->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    for (const CommandSpec &row : commandTable()) {
+        auto *action = new QAction(row.caption ? fromUtf16(row.caption) : QLatin1String(row.toolKey), this);
+        action->setObjectName(QLatin1String(row.objectName));
+        if (row.shortcut)
+            action->setShortcut(QKeySequence(QLatin1String(row.shortcut)));
+        if (row.toolKey) {
+            action->setIcon(toolbarIcon(row.toolKey, row.themeIcon));
+            action->setToolTip(QLatin1String(row.tooltipId));
         }
-        if (menuEntry.objectName == std::string_view("mnuWindow")) {
+        action->setCheckable(row.checkable);
+        action->setChecked(row.checkedAtStart);
+        if (row.group == ButtonGroup::Alignment)
+            alignment->addAction(action);
+        connect(action, &QAction::triggered, this,
+                [this, handler = row.handler] { (m_commands.*handler)(); });
+        m_actions[std::size_t(row.command)] = action;
+    }
+}
+
+void MainWindow::buildMenus()
+{
+    for (const MenuLayout &layout : menuBarLayout()) {
+        QMenu *menu = menuBar()->addMenu(fromUtf16(layout.caption));
+        menu->setObjectName(QLatin1String(layout.objectName));
+        for (const MenuEntry &entry : layout.entries) {
+            switch (entry.kind) {
+            case MenuEntry::Kind::Action: menu->addAction(commandAction(entry.command)); break;
+            case MenuEntry::Kind::Separator:
+                menu->addSeparator()->setObjectName(QLatin1String(entry.objectName));
+                break;
+            case MenuEntry::Kind::ModelMenu: {
+                QMenu *models = menu->addMenu(fromUtf16(entry.caption));
+                models->setObjectName(QLatin1String(entry.objectName));
+                buildModelMenu(*models);
+                break;
+            }
+            }
+        }
+        if (layout.listsWindows) {
             m_windowMenu = menu;
-            connect(menu, &QMenu::aboutToShow, this, &frmMain::rebuildWindowList);
+            connect(menu, &QMenu::aboutToShow, this, &MainWindow::rebuildWindowList);
         }
     }
 }
 
 // The 26 model commands, in catalogue order, each in the submenu of its group.
-void frmMain::buildModelMenu(QMenu &menu)
+void MainWindow::buildModelMenu(QMenu &menu)
 {
-    QHash<QString, QMenu *> groups;
+    std::array<QMenu *, kModelGroupCount> groups{};
     for (const ModelEntry &model : modelCatalogue()) {
         QMenu *target = &menu;
-        if (!model.group.empty()) {
-            const QString caption = fromUtf16(model.group);
-            target = groups.value(caption);
-            if (!target) {
-                target = menu.addMenu(caption);
-                for (const ModelGroup &group : modelGroups()) {
-                    if (group.caption == model.group)
-                        target->setObjectName(
-                            QLatin1String(group.objectName.data(), qsizetype(group.objectName.size())));
-                }
-                groups.insert(caption, target);
+        if (model.group != ModelGroup::None) {
+            QMenu *&submenu = groups[std::size_t(model.group)];
+            if (!submenu) {
+                const ModelGroupInfo &group = modelGroupInfo(model.group);
+                submenu = menu.addMenu(toQString(group.caption));
+                submenu->setObjectName(latin1(group.objectName));
             }
+            target = submenu;
         }
-        QAction *action = target->addAction(fromUtf16(model.caption));
-        action->setObjectName(QLatin1String(model.command.data(), qsizetype(model.command.size())));
-        connect(action, &QAction::triggered, this, [this, &model] { runConversion(model); });
+        QAction *action = target->addAction(toQString(model.caption));
+        action->setObjectName(latin1(model.command));
+        connect(action, &QAction::triggered, this, [this, &model] { convert(model); });
     }
 }
 
-void frmMain::buildToolBar()
+void MainWindow::buildToolBar()
 {
     m_toolBar = addToolBar(QStringLiteral("tbToolBar"));
     m_toolBar->setObjectName(QStringLiteral("tbToolBar"));
     m_toolBar->setIconSize(QSize(16, 16));
     m_toolBar->toggleViewAction()->setVisible(false); // "Панель инструментов" alone shows and hides it
-    m_alignment = new QActionGroup(this);
-    m_alignment->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
-    for (const ToolSpec &tool : toolbarEntries()) {
-        if (!tool.key) {
+    for (const std::optional<Command> &entry : toolBarLayout()) {
+        if (!entry) {
             m_toolBar->addSeparator();
             continue;
         }
-        QAction *button =
-            m_toolBar->addAction(toolbarIcon(tool.key, tool.themeIcon), QLatin1String(tool.key));
-        button->setObjectName(QLatin1String(tool.key));
-        button->setData(QLatin1String(tool.key));
-        button->setToolTip(QLatin1String(tool.tooltipId));
-        const bool toggle = tool.command == Command::Bold || tool.command == Command::Italic ||
-                            tool.command == Command::Underline;
-        const bool aligns = tool.command == Command::AlignLeft || tool.command == Command::AlignCenter ||
-                            tool.command == Command::AlignRight;
-        button->setCheckable(toggle || aligns);
-        if (aligns)
-            m_alignment->addAction(button);
-        connect(button, &QAction::triggered, this, [this, command = tool.command] { runCommand(command); });
+        QAction *action = commandAction(*entry);
+        m_toolBar->addAction(action);
+        // The button carries its key as its name, so it is found as "Bold" or "New".
+        m_toolBar->widgetForAction(action)->setObjectName(QLatin1String(commandSpec(*entry).toolKey));
     }
 }
 
-QAction *frmMain::toolButton(const QString &key) const
+bool MainWindow::isPressed(Command command) const
 {
-    for (QAction *action : m_toolBar->actions()) {
-        if (action->data().toString() == key)
-            return action;
-    }
-    return nullptr;
+    return commandAction(command)->isChecked();
 }
 
-void frmMain::load()
+void MainWindow::setPressed(Command command, bool pressed)
 {
-    ApplyStringTable(*this);
+    commandAction(command)->setChecked(pressed);
+}
+
+void MainWindow::load()
+{
+    applyStringTable(*this);
     m_geometry.restore(*this);
-    frmDocument *instructions = OpenInstructionWindow();
+    DocumentWindow *instructions = openInstructionWindow();
     if (!loadHelp(*instructions)) {
         m_dialog->message(QStringLiteral("Не могу найти Help.rtf"));
         return;
     }
-    OpenOutputWindow();
+    openOutputWindow();
     // The area has its size only once the window is shown; the side-by-side tiling waits for it.
     m_arrangeWhenShown = true;
     if (isVisible())
         arrange(Arrangement::TileVertical);
 }
 
-void frmMain::showEvent(QShowEvent *event)
+void MainWindow::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
     if (m_firstShow) {
@@ -210,109 +213,88 @@ void frmMain::showEvent(QShowEvent *event)
     }
 }
 
-bool frmMain::loadHelp(frmDocument &document)
+bool MainWindow::loadHelp(DocumentWindow &document)
 {
     QStringList folders = m_context.helpFolders;
     if (folders.isEmpty())
         folders << QDir::currentPath();
     for (const QString &folder : folders) {
         const QString path = QDir(folder).filePath(kHelpFile);
-        if (QFileInfo(path).isFile() && document.rtfText()->LoadFile(path))
+        if (QFileInfo(path).isFile() && document.textBox()->loadFile(path))
             return true;
     }
     return false;
 }
 
-bool frmMain::loadFile(frmDocument &document, const QString &path)
+bool MainWindow::loadFile(DocumentWindow &document, const QString &path)
 {
     QString error;
-    if (document.rtfText()->LoadFile(path, &error))
+    if (document.textBox()->loadFile(path, &error))
         return true;
     m_dialog->message(
         QStringLiteral("Не удалось открыть файл «%1»: %2").arg(QDir::toNativeSeparators(path), error));
     return false;
 }
 
-void frmMain::openFiles(const QStringList &paths)
+void MainWindow::openFiles(const QStringList &paths)
 {
     for (const QString &path : paths) {
         const QString absolute = QFileInfo(path).absoluteFilePath();
-        frmDocument *document = openDocument(absolute);
+        DocumentWindow *document = openDocument(absolute);
         if (!loadFile(*document, absolute))
             document->parentWidget()->close();
     }
 }
 
-void frmMain::runCommand(Command command)
+void MainWindow::exit()
 {
-    switch (command) {
-    case Command::None: break;
-    case Command::FileNew:
-    case Command::WindowNew: NewNumberedDocument(); break;
-    case Command::FileExit:
-        closeInputWindow();
-        close();
-        break;
-    case Command::ViewToolbar: {
-        QAction *item = findChild<QAction *>(QStringLiteral("mnuViewToolbar"));
-        m_toolBar->setVisible(item->isChecked());
-        break;
-    }
-    case Command::OpenCliche: {
-        input::FrmInputCl *window = inputWindow(true);
-        window->show();
-        window->raise();
-        window->activateWindow();
-        break;
-    }
-    case Command::WindowCascade: arrange(Arrangement::Cascade); break;
-    case Command::WindowTileHorizontal: arrange(Arrangement::TileHorizontal); break;
-    case Command::WindowTileVertical: arrange(Arrangement::TileVertical); break;
-    default: m_commands->run(command); break;
-    }
+    closeClicheWindow();
+    close();
 }
 
-void frmMain::runConversion(const ModelEntry &model)
+void MainWindow::setToolBarVisible(bool visible)
+{
+    m_toolBar->setVisible(visible);
+}
+
+void MainWindow::showClicheWindow()
+{
+    input::ClicheInputWindow &window = clicheWindow();
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
+void MainWindow::convert(const ModelEntry &model)
 {
     WorkspaceHost host(*this);
-    RunConversion(model, host);
+    runConversion(model, host);
     updateFormatButtons();
 }
 
-frmDocument *frmMain::activeDocument() const
+DocumentWindow *MainWindow::activeDocument() const
 {
     QMdiSubWindow *current = m_area->currentSubWindow();
-    return current ? qobject_cast<frmDocument *>(current->widget()) : nullptr;
+    return current ? qobject_cast<DocumentWindow *>(current->widget()) : nullptr;
 }
 
-QList<frmDocument *> frmMain::documents() const
+QList<DocumentWindow *> MainWindow::documents() const
 {
-    QList<frmDocument *> out;
+    QList<DocumentWindow *> out;
     for (QMdiSubWindow *window : m_area->subWindowList()) {
-        if (auto *document = qobject_cast<frmDocument *>(window->widget()))
+        if (auto *document = qobject_cast<DocumentWindow *>(window->widget()))
             out << document;
     }
     return out;
 }
 
-QString frmMain::captionOf(const frmDocument *document) const
+DocumentWindow *MainWindow::openDocument(const QString &caption)
 {
-    return document && document->parentWidget() ? document->parentWidget()->windowTitle() : QString();
-}
-
-void frmMain::setCaption(frmDocument *document, const QString &caption)
-{
-    if (document && document->parentWidget())
-        document->parentWidget()->setWindowTitle(caption);
-}
-
-frmDocument *frmMain::openDocument(const QString &caption)
-{
-    auto *document = new frmDocument;
+    auto *document = new DocumentWindow;
     QMdiSubWindow *window = m_area->addSubWindow(document);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowTitle(caption);
-    connect(document, &frmDocument::selectionChanged, this, [this, document] {
+    connect(document, &DocumentWindow::selectionChanged, this, [this, document] {
         if (activeDocument() == document)
             updateFormatButtons();
     });
@@ -321,22 +303,22 @@ frmDocument *frmMain::openDocument(const QString &caption)
     return document;
 }
 
-frmDocument *frmMain::OpenInstructionWindow()
+DocumentWindow *MainWindow::openInstructionWindow()
 {
     return openDocument(QStringLiteral("Инструкции "));
 }
-frmDocument *frmMain::OpenOutputWindow()
+DocumentWindow *MainWindow::openOutputWindow()
 {
     return openDocument(QStringLiteral("Ввод текста клише "));
 }
 
-frmDocument *frmMain::NewNumberedDocument()
+DocumentWindow *MainWindow::newNumberedDocument()
 {
     ++m_documentCounter;
     return openDocument(QStringLiteral("Document ") + QString::number(m_documentCounter));
 }
 
-void frmMain::arrange(Arrangement arrangement)
+void MainWindow::arrange(Arrangement arrangement)
 {
     if (arrangement == Arrangement::Cascade) {
         m_area->cascadeSubWindows();
@@ -363,7 +345,7 @@ void frmMain::arrange(Arrangement arrangement)
     }
 }
 
-void frmMain::rebuildWindowList()
+void MainWindow::rebuildWindowList()
 {
     for (QAction *action : std::as_const(m_windowListActions)) {
         m_windowMenu->removeAction(action);
@@ -386,64 +368,69 @@ void frmMain::rebuildWindowList()
     }
 }
 
-input::FrmInputCl *frmMain::inputWindow(bool create)
+input::ClicheInputWindow &MainWindow::clicheWindow()
 {
-    if (!m_input && create)
-        m_input = new input::FrmInputCl; // a top-level window of its own, deleted when closed
+    if (!m_input)
+        m_input = new input::ClicheInputWindow; // a top-level window of its own, deleted when closed
+    return *m_input;
+}
+
+input::ClicheInputWindow *MainWindow::existingClicheWindow() const
+{
     return m_input;
 }
 
-void frmMain::closeInputWindow()
+void MainWindow::closeClicheWindow()
 {
     if (m_input)
         delete m_input.data();
 }
 
-QPrinter &frmMain::printer()
+QPrinter &MainWindow::printer()
 {
     if (!m_printer)
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     return *m_printer;
 }
 
-void frmMain::updateFormatButtons()
+void MainWindow::updateFormatButtons()
 {
-    frmDocument *document = activeDocument();
+    DocumentWindow *document = activeDocument();
     if (!document)
         return;
-    const richtext::RichTextBox &box = *document->rtfText();
-    toolButton(QStringLiteral("Bold"))->setChecked(box.SelBold() == true);
-    toolButton(QStringLiteral("Italic"))->setChecked(box.SelItalic() == true);
-    toolButton(QStringLiteral("Underline"))->setChecked(box.SelUnderline() == true);
-    const std::optional<int> alignment = box.SelAlignment();
-    toolButton(QStringLiteral("Align Left"))->setChecked(alignment == richtext::RichTextBox::AlignLeft);
-    toolButton(QStringLiteral("Center"))->setChecked(alignment == richtext::RichTextBox::AlignCenter);
-    toolButton(QStringLiteral("Align Right"))->setChecked(alignment == richtext::RichTextBox::AlignRight);
+    const richtext::RichTextBox &box = *document->textBox();
+    setPressed(Command::Bold, box.selBold() == true);
+    setPressed(Command::Italic, box.selItalic() == true);
+    setPressed(Command::Underline, box.selUnderline() == true);
+    const std::optional<int> alignment = box.selAlignment();
+    setPressed(Command::AlignLeft, alignment == richtext::RichTextBox::AlignLeft);
+    setPressed(Command::AlignCenter, alignment == richtext::RichTextBox::AlignCenter);
+    setPressed(Command::AlignRight, alignment == richtext::RichTextBox::AlignRight);
 }
 
-void frmMain::unload()
+void MainWindow::unload()
 {
     if (m_unloaded)
         return;
     m_unloaded = true;
     m_geometry.store(*this);
-    closeInputWindow();
+    closeClicheWindow();
     m_area->closeAllSubWindows();
 }
 
-void frmMain::closeEvent(QCloseEvent *event)
+void MainWindow::closeEvent(QCloseEvent *event)
 {
     unload();
     event->accept();
 }
 
-void frmMain::dragEnterEvent(QDragEnterEvent *event)
+void MainWindow::dragEnterEvent(QDragEnterEvent *event)
 {
     if (event->mimeData()->hasUrls())
         event->acceptProposedAction();
 }
 
-void frmMain::dropEvent(QDropEvent *event)
+void MainWindow::dropEvent(QDropEvent *event)
 {
     QStringList paths;
     for (const QUrl &url : event->mimeData()->urls()) {

@@ -23,10 +23,9 @@ QStringList defaultHelpFolders()
     return folders;
 }
 
-std::unique_ptr<frmMain> startPelmark(WorkspaceContext context)
+std::unique_ptr<MainWindow> startPelmark(WorkspaceContext context)
 {
-    auto window = std::make_unique<frmMain>(std::move(context));
-    gMainWindow = window.get();
+    auto window = std::make_unique<MainWindow>(std::move(context));
     window->load();
     window->show();
     return window;

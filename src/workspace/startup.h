@@ -10,8 +10,7 @@ namespace pelmark::workspace {
 // folder the package installs it in.
 QStringList defaultHelpFolders();
 
-// The start-up procedure: creates the main window, keeps it in gMainWindow, runs its load and
-// shows it.
-std::unique_ptr<frmMain> startPelmark(WorkspaceContext context);
+// The start-up procedure: creates the main window, runs its load and shows it.
+std::unique_ptr<MainWindow> startPelmark(WorkspaceContext context);
 
 } // namespace pelmark::workspace

@@ -29,7 +29,7 @@ const QHash<QString, QString> &stringTable()
 
 } // namespace
 
-void ApplyStringTable(QWidget &window)
+void applyStringTable(QWidget &window)
 {
     const auto &table = stringTable();
     const auto lookup = [&table](const QString &text) { return table.value(text, text); };

@@ -4,15 +4,15 @@
 
 namespace pelmark::workspace {
 
-class frmMain;
-class frmDocument;
+class Workspace;
+class DocumentWindow;
 
 // A conversion's surroundings in the windowed program: the cliche is the input window's text,
 // created hidden when needed; the listing goes into the active document, or into a new numbered
 // document when none is open; messages go through the dialog object.
 class WorkspaceHost final : public ConversionHost {
 public:
-    explicit WorkspaceHost(frmMain &main) : m_main(main) {}
+    explicit WorkspaceHost(Workspace &workspace) : m_workspace(workspace) {}
 
     std::u16string clicheText() override;
     void setClicheText(std::u16string_view text) override;
@@ -24,8 +24,8 @@ public:
     void showMessage(std::u16string_view text) override;
 
 private:
-    frmMain &m_main;
-    frmDocument *m_document = nullptr;
+    Workspace &m_workspace;
+    DocumentWindow *m_document = nullptr;
 };
 
 } // namespace pelmark::workspace

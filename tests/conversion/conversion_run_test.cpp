@@ -23,12 +23,12 @@ std::u16string repeat(std::u16string_view s, std::size_t n)
     return out;
 }
 
-TEST(RunConversion, WorkedExample)
+TEST(runConversion, WorkedExample)
 {
     StringConversionHost host;
     host.cliche = u"МАГАЗИН\r\nСпасибо!";
     host.document = u"an earlier listing";
-    EXPECT_EQ(RunConversion(amc100k(), host), LayoutOutcome::LaidOut);
+    EXPECT_EQ(runConversion(amc100k(), host), LayoutOutcome::LaidOut);
     EXPECT_EQ(host.document, u"Код для АМС100К\r\n"
                              u"МАГАЗИН\r\n"
                              u"Спасибо!\r\n"
@@ -39,52 +39,52 @@ TEST(RunConversion, WorkedExample)
     EXPECT_TRUE(host.messages.empty());
 }
 
-TEST(RunConversion, EmptyClicheIsOneLineOfSpaces)
+TEST(runConversion, EmptyClicheIsOneLineOfSpaces)
 {
     StringConversionHost host;
-    RunConversion(amc100k(), host);
+    runConversion(amc100k(), host);
     EXPECT_EQ(host.document,
               u"Код для АМС100К\r\n\r\nстрока: 001_" + repeat(u"032_", 9) + u"\r\nстрока: 001_");
 }
 
-TEST(RunConversion, SecondRunEchoesTheCentredText)
+TEST(runConversion, SecondRunEchoesTheCentredText)
 {
     StringConversionHost host;
     host.cliche = u"МАГАЗИН";
-    RunConversion(amc100k(), host);
-    RunConversion(amc100k(), host);
+    runConversion(amc100k(), host);
+    runConversion(amc100k(), host);
     EXPECT_EQ(host.document, u"Код для АМС100К\r\n     МАГАЗИН\r\n\r\nстрока: 001_" + repeat(u"032_", 8) +
                                  u"204_192_195_192_199_200_205_\r\nстрока: 001_" + repeat(u"032_", 9) +
                                  u"\r\nстрока: 001_");
 }
 
-TEST(RunConversion, RejectedTextKeepsTheClicheAndWritesNoToken)
+TEST(runConversion, RejectedTextKeepsTheClicheAndWritesNoToken)
 {
     StringConversionHost host;
     host.cliche = std::u16string(kInitialClicheText);
-    EXPECT_EQ(RunConversion(*findModel(u"mnuOKAPK"), host), LayoutOutcome::Rejected);
+    EXPECT_EQ(runConversion(*findModel(u"mnuOKAPK"), host), LayoutOutcome::Rejected);
     EXPECT_EQ(host.document, u"Код для ОКА ПК\r\n  Окно для ввода текста клише\r\n\r\nстрока: ");
     EXPECT_EQ(host.cliche, kInitialClicheText);
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages.front(), kLineTooLongMessage);
 }
 
-TEST(RunConversion, WithoutADocumentStillLaysOut)
+TEST(runConversion, WithoutADocumentStillLaysOut)
 {
     StringConversionHost host;
     host.hasDocument = false;
     host.cliche = u"ABC";
-    RunConversion(amc100k(), host);
+    runConversion(amc100k(), host);
     EXPECT_TRUE(host.document.empty());
     EXPECT_EQ(host.cliche, u"       ABC\r\n");
 
     host.cliche = std::u16string(30, u'x');
-    EXPECT_EQ(RunConversion(amc100k(), host), LayoutOutcome::Rejected);
+    EXPECT_EQ(runConversion(amc100k(), host), LayoutOutcome::Rejected);
     EXPECT_TRUE(host.document.empty());
     EXPECT_EQ(host.messages.size(), 1u);
 }
 
-TEST(RunConversion, MoreThanHundredLinesAreCodedAsTyped)
+TEST(runConversion, MoreThanHundredLinesAreCodedAsTyped)
 {
     // A long line, a lone LF and a closing CR LF: each CR gives CR LF, each LF a marker.
     std::u16string text = std::u16string(30, u'x') + u"\r\n";
@@ -93,7 +93,7 @@ TEST(RunConversion, MoreThanHundredLinesAreCodedAsTyped)
     text += u"b\nc";
     StringConversionHost host;
     host.cliche = text;
-    EXPECT_EQ(RunConversion(*findModel(u"mnuWab04RK"), host), LayoutOutcome::Abandoned);
+    EXPECT_EQ(runConversion(*findModel(u"mnuWab04RK"), host), LayoutOutcome::Abandoned);
     std::u16string expected =
         u"Код для WAB 04RK\r\n" + text + u"\r\nстрока: " + repeat(u"120_", 30) + u"\r\nстрока: ";
     for (int i = 0; i < 100; ++i)
@@ -104,14 +104,14 @@ TEST(RunConversion, MoreThanHundredLinesAreCodedAsTyped)
     EXPECT_TRUE(host.messages.empty());
 }
 
-TEST(RunConversion, UpperCasingModelsCodeSmallLettersAsCapitals)
+TEST(runConversion, UpperCasingModelsCodeSmallLettersAsCapitals)
 {
     StringConversionHost small, capital;
     small.cliche = u"касса";
     capital.cliche = u"КАССА";
     const ModelEntry &ladoga = *findModel(u"Ладога Ф/К");
-    RunConversion(ladoga, small);
-    RunConversion(ladoga, capital);
+    runConversion(ladoga, small);
+    runConversion(ladoga, capital);
     EXPECT_NE(small.document, capital.document); // the echo shows what was typed
     EXPECT_EQ(small.cliche, u"         касса\r\n");
     EXPECT_NE(small.document.find(u"строка: 32_32_32_32_32_32_32_32_32_138_128_145_145_128_\r\n"),

@@ -75,7 +75,7 @@ TEST(Layout, LongLineRejectsTheWholeTextOnceAndKeepsIt)
     StringConversionHost host;
     host.cliche = text;
     host.scratch = u"left over";
-    EXPECT_EQ(paramstrok18(host), LayoutOutcome::Rejected);
+    EXPECT_EQ(layOutCliche(host, 18), LayoutOutcome::Rejected);
     EXPECT_EQ(host.cliche, text);
     EXPECT_EQ(host.scratch, u"left over");
     ASSERT_EQ(host.messages.size(), 1u);
@@ -104,25 +104,20 @@ TEST(Layout, HundredLineRules)
         SCOPED_TRACE(c.what);
         StringConversionHost host;
         host.cliche = c.text;
-        EXPECT_EQ(paramstrok24(host), c.expected);
+        EXPECT_EQ(layOutCliche(host, 24), c.expected);
         EXPECT_EQ(host.cliche, c.text);
         EXPECT_TRUE(host.scratch.empty());
         EXPECT_EQ(host.messages.size(), c.expected == LayoutOutcome::Rejected ? 1u : 0u);
     }
 }
 
-TEST(Layout, EntryPointsUseTheirWidths)
+TEST(Layout, EmptyTextIsOneLineOfHalfTheWidthForEveryWidthInUse)
 {
-    const std::pair<LayoutEntryPoint, std::size_t> entries[] = {{paramstrok16, 16}, {paramstrok17, 17},
-                                                                {paramstrok18, 18}, {paramstrok21, 21},
-                                                                {paramstrok24, 24}, {paramstrok26, 26}};
-    for (auto [entry, width] : entries) {
+    for (std::size_t width : {16, 17, 18, 21, 24, 26}) {
         StringConversionHost host;
-        EXPECT_EQ(entry(host), LayoutOutcome::LaidOut);
+        EXPECT_EQ(layOutCliche(host, width), LayoutOutcome::LaidOut);
         EXPECT_EQ(host.cliche, spaces(width / 2) + u"\r\n");
-        EXPECT_EQ(layoutEntryPoint(width), entry);
     }
-    EXPECT_EQ(layoutEntryPoint(20), nullptr);
 }
 
 TEST(Layout, NoSixteenBitLimit)
@@ -131,7 +126,7 @@ TEST(Layout, NoSixteenBitLimit)
     std::u16string text = repeat(u"ab", 99, u"\r\n") + u"\r\n" + std::u16string(40000, u'x');
     StringConversionHost host;
     host.cliche = text;
-    EXPECT_EQ(paramstrok18(host), LayoutOutcome::Rejected);
+    EXPECT_EQ(layOutCliche(host, 18), LayoutOutcome::Rejected);
     EXPECT_EQ(host.cliche, text);
 }
 

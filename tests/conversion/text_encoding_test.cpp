@@ -14,10 +14,28 @@ TEST(TextEncoding, Utf8IsStrict)
         EXPECT_FALSE(decodeUtf8(bytes).has_value()) << bytes;
 }
 
-TEST(TextEncoding, FallsBackToWindows1251AndDropsTheBom)
+struct DecodeCase {
+    const char *what;
+    std::string bytes;
+    std::u16string text;
+};
+
+TEST(TextEncoding, DecodesWhatEditorsSaveAndDropsTheBom)
 {
-    EXPECT_EQ(decodeUtf8OrWindows1251("\xEF\xBB\xBF\xD0\x90"), u"А");
-    EXPECT_EQ(decodeUtf8OrWindows1251("\xCA\xE0\xF1\xF1\xE0 \xB9\x31 \xA8\xB8"), u"Касса №1 Ёё");
+    using namespace std::string_literals;
+    const DecodeCase cases[] = {
+        {"UTF-8", "\xD0\x90 b", u"А b"},
+        {"UTF-8 with a BOM", "\xEF\xBB\xBF\xD0\x90", u"А"},
+        {"UTF-16 LE with a BOM", "\xFF\xFE\x41\x00\x10\x04\x0D\x00\x0A\x00"s, u"AА\r\n"},
+        {"UTF-16 BE with a BOM", "\xFE\xFF\x00\x41\x04\x10"s, u"AА"},
+        {"UTF-16 with an odd last byte", "\xFF\xFE\x41\x00\x42"s, u"A\uFFFD"},
+        {"UTF-16 BOM alone", "\xFF\xFE", u""},
+        {"Windows-1251", "\xCA\xE0\xF1\xF1\xE0 \xB9\x31 \xA8\xB8", u"Касса №1 Ёё"},
+        {"invalid UTF-8 after a UTF-8 BOM", "\xEF\xBB\xBF\xCA\xE0", u"Ка"},
+        {"empty", "", u""},
+    };
+    for (const DecodeCase &c : cases)
+        EXPECT_EQ(decodeText(c.bytes), c.text) << c.what;
     EXPECT_EQ(decodeWindows1251("\x80\x98\xFF"), u"Ђ\u0098я");
 }
 

@@ -38,7 +38,7 @@ bool writeAll(const QString &path, const QByteArray &bytes)
 TEST(RichTextBox, StartsEmptyInCourierNew12)
 {
     RichTextBox box;
-    EXPECT_EQ(box.Text(), QString());
+    EXPECT_EQ(box.text(), QString());
     EXPECT_EQ(box.document()->defaultFont().family(), QStringLiteral("Courier New"));
     EXPECT_EQ(box.document()->defaultFont().pointSize(), 12);
     EXPECT_EQ(box.displayedLineCount(), 1);
@@ -48,18 +48,18 @@ TEST(RichTextBox, TextJoinsParagraphsWithCrLf)
 {
     RichTextBox box;
     box.setText(QStringLiteral("AB\r\nC"));
-    EXPECT_EQ(box.Text(), QStringLiteral("AB\r\nC"));
+    EXPECT_EQ(box.text(), QStringLiteral("AB\r\nC"));
     EXPECT_EQ(box.document()->blockCount(), 2);
     EXPECT_EQ(box.displayedLineCount(), 2);
     select(box, 1, 3);
-    EXPECT_EQ(box.SelStart(), 1);
-    EXPECT_EQ(box.SelLength(), 3);
-    EXPECT_EQ(box.SelText(), QStringLiteral("B\r\nC"));
+    EXPECT_EQ(box.selStart(), 1);
+    EXPECT_EQ(box.selLength(), 3);
+    EXPECT_EQ(box.selText(), QStringLiteral("B\r\nC"));
     box.setSelText(QStringLiteral("x"));
-    EXPECT_EQ(box.Text(), QStringLiteral("Ax"));
+    EXPECT_EQ(box.text(), QStringLiteral("Ax"));
     box.setSelStart(99);
-    EXPECT_EQ(box.SelStart(), 2);
-    EXPECT_EQ(box.SelLength(), 0);
+    EXPECT_EQ(box.selStart(), 2);
+    EXPECT_EQ(box.selLength(), 0);
 }
 
 TEST(RichTextBox, WrappedLinesCountOncePerDisplayedLine)
@@ -109,13 +109,13 @@ TEST(RichTextBox, FindIgnoresCaseSearchesInsideWordsAndNeverWraps)
         RichTextBox box;
         box.setText(c.text);
         select(box, c.selectionStart, c.selectionLength);
-        EXPECT_EQ(box.Find(c.word, c.start, c.end), c.found);
+        EXPECT_EQ(box.findWord(c.word, c.start, c.end), c.found);
         if (c.found >= 0) {
-            EXPECT_EQ(box.SelStart(), c.found);
-            EXPECT_EQ(box.SelLength(), c.word.size());
+            EXPECT_EQ(box.selStart(), c.found);
+            EXPECT_EQ(box.selLength(), c.word.size());
         } else {
-            EXPECT_EQ(box.SelStart(), c.selectionStart);
-            EXPECT_EQ(box.SelLength(), c.selectionLength);
+            EXPECT_EQ(box.selStart(), c.selectionStart);
+            EXPECT_EQ(box.selLength(), c.selectionLength);
         }
     }
 }
@@ -126,26 +126,26 @@ TEST(RichTextBox, SelectionFormatsHaveNoSingleValueWhenMixed)
     box.setText(QStringLiteral("plain bold\r\ncentre"));
     select(box, 6, 4);
     box.setSelBold(true);
-    EXPECT_EQ(box.SelBold(), true);
+    EXPECT_EQ(box.selBold(), true);
     select(box, 0, 10);
-    EXPECT_EQ(box.SelBold(), std::nullopt);
-    EXPECT_EQ(box.SelItalic(), false);
+    EXPECT_EQ(box.selBold(), std::nullopt);
+    EXPECT_EQ(box.selItalic(), false);
     box.setSelItalic(true);
     box.setSelUnderline(true);
-    box.setSelStrikeThru(true);
-    EXPECT_EQ(box.SelItalic(), true);
-    EXPECT_EQ(box.SelUnderline(), true);
-    EXPECT_EQ(box.SelStrikeThru(), true);
+    box.setSelStrikeThrough(true);
+    EXPECT_EQ(box.selItalic(), true);
+    EXPECT_EQ(box.selUnderline(), true);
+    EXPECT_EQ(box.selStrikeThrough(), true);
 
     select(box, 12, 0);
     box.setSelAlignment(RichTextBox::AlignCenter);
-    EXPECT_EQ(box.SelAlignment(), RichTextBox::AlignCenter);
+    EXPECT_EQ(box.selAlignment(), RichTextBox::AlignCenter);
     select(box, 0, 0);
-    EXPECT_EQ(box.SelAlignment(), RichTextBox::AlignLeft);
+    EXPECT_EQ(box.selAlignment(), RichTextBox::AlignLeft);
     select(box, 2, 12);
-    EXPECT_EQ(box.SelAlignment(), std::nullopt);
+    EXPECT_EQ(box.selAlignment(), std::nullopt);
     box.setSelAlignment(RichTextBox::AlignRight);
-    EXPECT_EQ(box.SelAlignment(), RichTextBox::AlignRight);
+    EXPECT_EQ(box.selAlignment(), RichTextBox::AlignRight);
 
     select(box, 0, 5);
     box.setSelFontName(QStringLiteral("Arial"));
@@ -163,20 +163,20 @@ TEST(RichTextBox, SelectionAsMarkupCarriesItsFormatting)
     from.setText(QStringLiteral("a bold word"));
     select(from, 2, 4);
     from.setSelBold(true);
-    const QByteArray markup = from.SelRTF();
+    const QByteArray markup = from.selRtf();
     EXPECT_TRUE(markup.startsWith("{\\rtf1"));
 
     RichTextBox to;
     to.setText(QStringLiteral("[]"));
     select(to, 1, 0);
-    to.setSelRTF(markup);
-    EXPECT_EQ(to.Text(), QStringLiteral("[bold]"));
+    to.setSelRtf(markup);
+    EXPECT_EQ(to.text(), QStringLiteral("[bold]"));
     select(to, 1, 4);
-    EXPECT_EQ(to.SelBold(), true);
+    EXPECT_EQ(to.selBold(), true);
 
     select(to, 0, 6);
-    to.setSelRTF("not {markup}");
-    EXPECT_EQ(to.Text(), QStringLiteral("not {markup}"));
+    to.setSelRtf("not {markup}");
+    EXPECT_EQ(to.text(), QStringLiteral("not {markup}"));
 }
 
 class RichTextBoxFiles : public ::testing::Test {
@@ -206,8 +206,8 @@ TEST_F(RichTextBoxFiles, LoadsRtfAndPlainTextInEveryEncoding)
         RichTextBox box;
         box.setText(QStringLiteral("old"));
         QString error;
-        ASSERT_TRUE(box.LoadFile(path("in"), &error)) << error.toStdString();
-        EXPECT_EQ(box.Text(), c.text);
+        ASSERT_TRUE(box.loadFile(path("in"), &error)) << error.toStdString();
+        EXPECT_EQ(box.text(), c.text);
     }
 }
 
@@ -215,11 +215,11 @@ TEST_F(RichTextBoxFiles, SavesRtfWhateverTheName)
 {
     RichTextBox box;
     box.setText(QString::fromUtf8("Касса №1"));
-    ASSERT_TRUE(box.SaveFile(path("listing.txt")));
+    ASSERT_TRUE(box.saveFile(path("listing.txt")));
     EXPECT_TRUE(readAll(path("listing.txt")).startsWith("{\\rtf1\\ansi\\ansicpg1251"));
     RichTextBox back;
-    ASSERT_TRUE(back.LoadFile(path("listing.txt")));
-    EXPECT_EQ(back.Text(), QString::fromUtf8("Касса №1"));
+    ASSERT_TRUE(back.loadFile(path("listing.txt")));
+    EXPECT_EQ(back.text(), QString::fromUtf8("Касса №1"));
 }
 
 TEST_F(RichTextBoxFiles, FailuresSayWhyAndChangeNothing)
@@ -227,10 +227,10 @@ TEST_F(RichTextBoxFiles, FailuresSayWhyAndChangeNothing)
     RichTextBox box;
     box.setText(QStringLiteral("keep me"));
     QString error;
-    EXPECT_FALSE(box.LoadFile(path("missing.rtf"), &error));
+    EXPECT_FALSE(box.loadFile(path("missing.rtf"), &error));
     EXPECT_FALSE(error.isEmpty());
-    EXPECT_FALSE(box.LoadFile(m_dir.path(), &error));
-    EXPECT_EQ(box.Text(), QStringLiteral("keep me"));
+    EXPECT_FALSE(box.loadFile(m_dir.path(), &error));
+    EXPECT_EQ(box.text(), QStringLiteral("keep me"));
 
     const struct {
         const char *what;
@@ -243,7 +243,7 @@ TEST_F(RichTextBoxFiles, FailuresSayWhyAndChangeNothing)
     for (const auto &target : targets) {
         SCOPED_TRACE(target.what);
         error.clear();
-        EXPECT_FALSE(box.SaveFile(target.path, &error));
+        EXPECT_FALSE(box.saveFile(target.path, &error));
         EXPECT_FALSE(error.isEmpty());
     }
     EXPECT_FALSE(QFileInfo(QStringLiteral("/dev/full")).isFile()); // still the device
@@ -257,7 +257,7 @@ TEST_F(RichTextBoxFiles, FailedSaveInAReadOnlyFolderKeepsTheOldFile)
     QFile::setPermissions(m_dir.path(), QFile::ReadOwner | QFile::ExeOwner);
     RichTextBox box;
     QString error;
-    EXPECT_FALSE(box.SaveFile(path("existing.rtf"), &error));
+    EXPECT_FALSE(box.saveFile(path("existing.rtf"), &error));
     EXPECT_FALSE(error.isEmpty());
     QFile::setPermissions(m_dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     EXPECT_EQ(readAll(path("existing.rtf")), QByteArray("precious"));

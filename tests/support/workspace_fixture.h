@@ -17,6 +17,8 @@
 #include <QMdiSubWindow>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QToolBar>
+#include <QToolButton>
 
 // The whole program started in-process, offscreen, with a scripted dialog object, settings in a
 // file of the test's own, and "Help.rtf" looked for in the test's own folder.
@@ -49,7 +51,7 @@ protected:
         file.write(helpRtf());
     }
 
-    pelmark::workspace::frmMain &start()
+    pelmark::workspace::MainWindow &start()
     {
         pelmark::workspace::WorkspaceContext context;
         context.settings = m_settings.get();
@@ -60,7 +62,7 @@ protected:
         return *m_window;
     }
 
-    pelmark::workspace::frmMain &main() { return *m_window; }
+    pelmark::workspace::MainWindow &main() { return *m_window; }
     QAction *action(const char *name) const { return m_window->findChild<QAction *>(QLatin1String(name)); }
     void trigger(const char *name)
     {
@@ -69,10 +71,13 @@ protected:
         a->trigger();
         QApplication::processEvents();
     }
-    QString caption(const pelmark::workspace::frmDocument *document) const
+    // The action behind the toolbar button named `key` ("Bold", "New").
+    QAction *button(const char *key) const
     {
-        return m_window->captionOf(document);
+        auto *tool = m_window->toolBar()->findChild<QToolButton *>(QLatin1String(key));
+        return tool ? tool->defaultAction() : nullptr;
     }
+    QString caption(const pelmark::workspace::DocumentWindow *document) const { return document->caption(); }
     QStringList captions() const
     {
         QStringList out;
@@ -80,12 +85,12 @@ protected:
             out << caption(document);
         return out;
     }
-    pelmark::richtext::RichTextBox &activeBox() { return *m_window->activeDocument()->rtfText(); }
+    pelmark::richtext::RichTextBox &activeBox() { return *m_window->activeDocument()->textBox(); }
     QString path(const QString &name) const { return m_dir.filePath(name); }
 
     QTemporaryDir m_dir;
     QString m_previousFolder;
     std::unique_ptr<QSettings> m_settings;
     ScriptedDialog m_dialog;
-    std::unique_ptr<pelmark::workspace::frmMain> m_window;
+    std::unique_ptr<pelmark::workspace::MainWindow> m_window;
 };

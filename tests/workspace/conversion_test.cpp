@@ -38,13 +38,13 @@ TEST_F(WorkspaceTest, ModelCommandsWriteTheListingIntoTheActiveDocument)
     };
     for (const FamilyCase &c : cases) {
         SCOPED_TRACE(c.command);
-        main().inputWindow(true)->setText(c.cliche);
+        main().clicheWindow().setText(c.cliche);
         trigger(c.command);
-        EXPECT_EQ(activeBox().Text(), c.listing);
+        EXPECT_EQ(activeBox().text(), c.listing);
         EXPECT_EQ(caption(main().activeDocument()), QStringLiteral("Ввод текста клише "));
     }
     EXPECT_TRUE(m_dialog.messages().isEmpty());
-    EXPECT_FALSE(main().inputWindow(false)->isVisible());
+    EXPECT_FALSE(main().existingClicheWindow()->isVisible());
 }
 
 TEST_F(WorkspaceTest, ConversionBeforeTheInputWindowWasOpenedRejectsThePrompt)
@@ -52,13 +52,13 @@ TEST_F(WorkspaceTest, ConversionBeforeTheInputWindowWasOpenedRejectsThePrompt)
     writeHelp();
     start();
     trigger("mnuSamsung250");
-    EXPECT_EQ(activeBox().Text(),
+    EXPECT_EQ(activeBox().text(),
               QStringLiteral("Код для САМСУНГ 250\r\n  Окно для ввода текста клише\r\n\r\nстрока: "));
     EXPECT_EQ(m_dialog.messages(), QStringList{QStringLiteral("Строка превышает допустимую длину!")});
-    ASSERT_NE(main().inputWindow(false), nullptr);
-    EXPECT_FALSE(main().inputWindow(false)->isVisible());
+    ASSERT_NE(main().existingClicheWindow(), nullptr);
+    EXPECT_FALSE(main().existingClicheWindow()->isVisible());
     // The text stays as it was, for the user to mend.
-    EXPECT_EQ(main().inputWindow(false)->text(), QStringLiteral("  Окно для ввода текста клише\r\n"));
+    EXPECT_EQ(main().existingClicheWindow()->text(), QStringLiteral("  Окно для ввода текста клише\r\n"));
 }
 
 TEST_F(WorkspaceTest, ConversionWithTheInputWindowFocusedGoesToTheCurrentDocument)
@@ -66,14 +66,14 @@ TEST_F(WorkspaceTest, ConversionWithTheInputWindowFocusedGoesToTheCurrentDocumen
     writeHelp();
     start();
     main().show();
-    frmDocument *instructions = main().documents().front();
+    DocumentWindow *instructions = main().documents().front();
     main().mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(instructions->parentWidget()));
     trigger("mnuOpenClish");
-    main().inputWindow(false)->setText(QStringLiteral("AB"));
-    main().inputWindow(false)->activateWindow();
+    main().existingClicheWindow()->setText(QStringLiteral("AB"));
+    main().existingClicheWindow()->activateWindow();
     QApplication::processEvents();
     trigger("mnuWab04RK");
-    EXPECT_TRUE(instructions->rtfText()->Text().startsWith(QStringLiteral("Код для WAB 04RK\r\nAB\r\n")));
+    EXPECT_TRUE(instructions->textBox()->text().startsWith(QStringLiteral("Код для WAB 04RK\r\nAB\r\n")));
 }
 
 TEST_F(WorkspaceTest, ConversionWithNoDocumentOpensANumberedOne)
@@ -82,10 +82,10 @@ TEST_F(WorkspaceTest, ConversionWithNoDocumentOpensANumberedOne)
     main().mdiArea()->closeAllSubWindows();
     QApplication::processEvents();
     ASSERT_TRUE(main().documents().isEmpty());
-    main().inputWindow(true)->setText(QStringLiteral("A"));
+    main().clicheWindow().setText(QStringLiteral("A"));
     trigger("mnuOka102K");
     EXPECT_EQ(captions(), QStringList{QStringLiteral("Document 1")});
-    EXPECT_EQ(activeBox().Text(),
+    EXPECT_EQ(activeBox().text(),
               "Код для Ока 102К\r\nA\r\nстрока: " + QString("33_").repeated(8) + "41_\r\nстрока: ");
     // The status bar follows the listing.
     EXPECT_EQ(main().activeDocument()->panelText(4), " " + QString::number(activeBox().displayedLineCount()));

@@ -18,7 +18,7 @@ TEST_F(WorkspaceTest, NumberedDocumentsNeverReuseANumber)
     EXPECT_EQ(captions().mid(2), (QStringList{"Document 1", "Document 2"}));
     main().activeDocument()->parentWidget()->close();
     QApplication::processEvents();
-    main().toolButton("New")->trigger();
+    button("New")->trigger();
     EXPECT_EQ(captions().mid(2), (QStringList{"Document 1", "Document 3"}));
     EXPECT_EQ(main().documentCounter(), 3);
 }
@@ -26,7 +26,7 @@ TEST_F(WorkspaceTest, NumberedDocumentsNeverReuseANumber)
 TEST_F(WorkspaceTest, StatusBarCountsCharactersAndDisplayedLines)
 {
     start();
-    frmDocument &document = *main().activeDocument();
+    DocumentWindow &document = *main().activeDocument();
     EXPECT_EQ(document.panelText(1), QStringLiteral("Число символов"));
     EXPECT_EQ(document.panelText(3), QStringLiteral("Число строк"));
     EXPECT_EQ(document.panelText(2), QString()); // a fresh document counts nothing yet
@@ -34,11 +34,11 @@ TEST_F(WorkspaceTest, StatusBarCountsCharactersAndDisplayedLines)
     EXPECT_FALSE(document.panelText(5).isEmpty()); // time
     EXPECT_FALSE(document.panelText(6).isEmpty()); // date
 
-    document.rtfText()->setText(QStringLiteral("AB\r\nC"));
+    document.textBox()->setText(QStringLiteral("AB\r\nC"));
     EXPECT_EQ(document.panelText(4), QStringLiteral(" 2"));
     EXPECT_EQ(document.panelText(2), QStringLiteral("3"));
-    document.rtfText()->selectAll();
-    document.rtfText()->textCursor().removeSelectedText();
+    document.textBox()->selectAll();
+    document.textBox()->textCursor().removeSelectedText();
     EXPECT_EQ(document.panelText(4), QStringLiteral(" 1"));
     EXPECT_EQ(document.panelText(2), QStringLiteral("0"));
 }
@@ -46,15 +46,15 @@ TEST_F(WorkspaceTest, StatusBarCountsCharactersAndDisplayedLines)
 TEST_F(WorkspaceTest, DocumentLayoutFollowsTheWindowSize)
 {
     start();
-    frmDocument &document = *main().activeDocument();
+    DocumentWindow &document = *main().activeDocument();
     document.parentWidget()->resize(600, 400);
     QApplication::processEvents();
-    const QRect box = document.rtfText()->geometry();
+    const QRect box = document.textBox()->geometry();
     const double dpi = document.logicalDpiX();
-    EXPECT_EQ(box.topLeft(), QPoint(twipsToPixels(100, dpi), twipsToPixels(100, dpi)));
-    EXPECT_EQ(box.width(), document.width() - twipsToPixels(200, dpi));
-    EXPECT_EQ(box.height(), document.height() - twipsToPixels(400, dpi));
-    EXPECT_EQ(document.rtfText()->lineWrapColumnOrWidth(), box.width() - twipsToPixels(400, dpi));
+    EXPECT_EQ(box.topLeft(), QPoint(pelmark::twipsToPixels(100, dpi), pelmark::twipsToPixels(100, dpi)));
+    EXPECT_EQ(box.width(), document.width() - pelmark::twipsToPixels(200, dpi));
+    EXPECT_EQ(box.height(), document.height() - pelmark::twipsToPixels(400, dpi));
+    EXPECT_EQ(document.textBox()->lineWrapColumnOrWidth(), box.width() - pelmark::twipsToPixels(400, dpi));
     // Too small for the margins: nothing breaks, the window simply keeps what fits.
     document.parentWidget()->resize(10, 10);
     QApplication::processEvents();
@@ -119,8 +119,8 @@ TEST_F(WorkspaceTest, FilesGivenAtStartOpenInOrderAndAnUnreadableOneIsTold)
     main().openFiles({QStringLiteral("first.txt"), path("missing.rtf"), path("second.rtf")});
     EXPECT_EQ(captions(), (QStringList{QStringLiteral("Инструкции "), QStringLiteral("Ввод текста клише "),
                                        path("first.txt"), path("second.rtf")}));
-    EXPECT_EQ(main().documents()[2]->rtfText()->Text(), QStringLiteral("one"));
-    EXPECT_EQ(activeBox().Text(), QStringLiteral("two"));
+    EXPECT_EQ(main().documents()[2]->textBox()->text(), QStringLiteral("one"));
+    EXPECT_EQ(activeBox().text(), QStringLiteral("two"));
     ASSERT_EQ(m_dialog.messages().size(), 1);
     EXPECT_TRUE(m_dialog.messages().front().contains(QStringLiteral("missing.rtf")));
     EXPECT_EQ(main().documentCounter(), 0); // files take no document numbers

@@ -6,7 +6,7 @@
 #include <QTextEdit>
 
 using namespace pelmark::workspace;
-using pelmark::input::FrmInputCl;
+using pelmark::input::ClicheInputWindow;
 
 namespace {
 
@@ -20,7 +20,7 @@ struct CounterCase {
 TEST_F(WorkspaceTest, InputWindowCountsLinesAndCharacters)
 {
     start();
-    FrmInputCl &input = *main().inputWindow(true);
+    ClicheInputWindow &input = main().clicheWindow();
     EXPECT_EQ(input.lineCountText(), QString()); // nothing counted before the first change
     EXPECT_EQ(input.characterCountText(), QString());
     const CounterCase cases[] = {
@@ -47,8 +47,8 @@ TEST_F(WorkspaceTest, InputWindowCountsLinesAndCharacters)
 TEST_F(WorkspaceTest, InputWindowIsOneHiddenWindowUntilShownAndClosingDiscardsIt)
 {
     start();
-    EXPECT_EQ(main().inputWindow(false), nullptr);
-    FrmInputCl *input = main().inputWindow(true);
+    EXPECT_EQ(main().existingClicheWindow(), nullptr);
+    ClicheInputWindow *input = &main().clicheWindow();
     ASSERT_NE(input, nullptr);
     EXPECT_FALSE(input->isVisible());
     EXPECT_EQ(input->windowTitle(), QStringLiteral("ВВод клише"));
@@ -59,24 +59,24 @@ TEST_F(WorkspaceTest, InputWindowIsOneHiddenWindowUntilShownAndClosingDiscardsIt
 
     input->setText(QStringLiteral("typed"));
     trigger("mnuOpenClish");
-    EXPECT_EQ(main().inputWindow(true), input);
+    EXPECT_EQ(&main().clicheWindow(), input);
     EXPECT_TRUE(input->isVisible());
     EXPECT_EQ(input->text(), QStringLiteral("typed"));
     EXPECT_FALSE(input->parentWidget()); // a top-level window of its own
 
     input->findChild<QAction *>(QStringLiteral("mnuExit"))->trigger();
     QApplication::processEvents();
-    EXPECT_EQ(main().inputWindow(false), nullptr);
+    EXPECT_EQ(main().existingClicheWindow(), nullptr);
     trigger("mnuOpenClish");
-    EXPECT_EQ(main().inputWindow(false)->text(), QStringLiteral("  Окно для ввода текста клише\r\n"));
-    EXPECT_EQ(main().inputWindow(false)->lineCountText(), QString());
+    EXPECT_EQ(main().existingClicheWindow()->text(), QStringLiteral("  Окно для ввода текста клише\r\n"));
+    EXPECT_EQ(main().existingClicheWindow()->lineCountText(), QString());
 }
 
 TEST_F(WorkspaceTest, ClickClearsOnlyTheUntouchedPromptAndLeavesTheClipboard)
 {
     start();
     trigger("mnuOpenClish");
-    FrmInputCl &input = *main().inputWindow(false);
+    ClicheInputWindow &input = *main().existingClicheWindow();
     QApplication::clipboard()->setText(QStringLiteral("keep"));
     for (Qt::MouseButton button : {Qt::RightButton, Qt::LeftButton}) {
         input.setText(QStringLiteral("  Окно для ввода текста клише\r\n"));

@@ -11,20 +11,19 @@ namespace {
 
 int px(double twips)
 {
-    return twipsToPixels(twips, QGuiApplication::primaryScreen()->logicalDotsPerInchX());
+    return pelmark::twipsToPixels(twips, QGuiApplication::primaryScreen()->logicalDotsPerInchX());
 }
 
 TEST_F(WorkspaceTest, FirstStartWithHelpOpensBothWindowsSideBySide)
 {
     writeHelp();
-    frmMain &window = start();
+    MainWindow &window = start();
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Pelmark"));
-    EXPECT_EQ(gMainWindow, &window);
     EXPECT_TRUE(m_dialog.messages().isEmpty());
     ASSERT_EQ(captions(), (QStringList{QStringLiteral("Инструкции "), QStringLiteral("Ввод текста клише ")}));
     EXPECT_EQ(caption(window.activeDocument()), QStringLiteral("Ввод текста клише "));
-    EXPECT_EQ(window.documents()[0]->rtfText()->Text(), QStringLiteral("Помощь"));
-    EXPECT_EQ(window.documents()[1]->rtfText()->Text(), QString());
+    EXPECT_EQ(window.documents()[0]->textBox()->text(), QStringLiteral("Помощь"));
+    EXPECT_EQ(window.documents()[1]->textBox()->text(), QString());
 
     const QRect first = window.documents()[0]->parentWidget()->geometry();
     const QRect second = window.documents()[1]->parentWidget()->geometry();
@@ -42,7 +41,7 @@ TEST_F(WorkspaceTest, StartWithoutHelpShowsTheMessageAndOneEmptyWindow)
     start();
     EXPECT_EQ(m_dialog.messages(), QStringList{QStringLiteral("Не могу найти Help.rtf")});
     EXPECT_EQ(captions(), QStringList{QStringLiteral("Инструкции ")});
-    EXPECT_EQ(activeBox().Text(), QString());
+    EXPECT_EQ(activeBox().text(), QString());
 }
 
 struct StoredGeometry {
@@ -65,7 +64,7 @@ TEST_F(WorkspaceTest, StoredGeometryIsRestoredWithDefaultsForBadValues)
         m_settings->setValue(QStringLiteral("MainWidth"), c.width);
         m_settings->setValue(QStringLiteral("MainHeight"), c.height);
         m_settings->endGroup();
-        frmMain &window = start();
+        MainWindow &window = start();
         const QRect t = c.expectedTwips;
         EXPECT_EQ(window.frameGeometry(), QRect(px(t.left()), px(t.top()), px(t.width()), px(t.height())));
         m_window.reset();
@@ -77,19 +76,19 @@ TEST_F(WorkspaceTest, WindowOutsideEveryScreenComesBackOntoThePrimary)
 {
     m_settings->setValue(QStringLiteral("Settings/MainLeft"), QStringLiteral("-900000"));
     m_settings->setValue(QStringLiteral("Settings/MainTop"), QStringLiteral("900000"));
-    frmMain &window = start();
+    MainWindow &window = start();
     EXPECT_TRUE(QGuiApplication::primaryScreen()->geometry().intersects(window.frameGeometry()));
 }
 
 TEST_F(WorkspaceTest, ClosingStoresTheGeometryButNotWhenMinimized)
 {
-    frmMain &window = start();
+    MainWindow &window = start();
     window.move(px(2000), px(3000));
     window.resize(QSize(px(7000), px(5000)) - (window.frameGeometry().size() - window.size()));
     trigger("mnuOpenClish");
     trigger("mnuFileExit");
     EXPECT_FALSE(window.isVisible());
-    EXPECT_EQ(window.inputWindow(false), nullptr);
+    EXPECT_EQ(window.existingClicheWindow(), nullptr);
     EXPECT_TRUE(window.documents().isEmpty());
     // Stored in twips as the window reports them, which is whole pixels.
     const auto stored = [this](const char *key) {
@@ -101,7 +100,7 @@ TEST_F(WorkspaceTest, ClosingStoresTheGeometryButNotWhenMinimized)
     EXPECT_EQ(stored("MainHeight"), px(5000));
     m_window.reset();
 
-    frmMain &again = start();
+    MainWindow &again = start();
     EXPECT_EQ(again.frameGeometry().topLeft(), QPoint(px(2000), px(3000)));
     again.move(px(100), px(100));
     again.showMinimized();

@@ -2,7 +2,7 @@
 
 #include <QtGlobal>
 
-namespace pelmark::workspace {
+namespace pelmark {
 
 // Window positions and sizes are kept in twips, 1440 to the inch, and converted with the
 // screen's logical resolution.
@@ -17,4 +17,4 @@ inline double pixelsToTwips(int pixels, double dotsPerInch)
     return pixels * kTwipsPerInch / dotsPerInch;
 }
 
-} // namespace pelmark::workspace
+} // namespace pelmark
