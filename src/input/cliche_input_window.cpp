@@ -93,9 +93,7 @@ void ClicheInputWindow::updateCounters()
 {
     const int lines = displayedLineCount(*m_text->document());
     m_lineCount->setText(QLatin1Char(' ') + QString::number(lines));
-    // The register's count: each of the n displayed lines but the first is taken to end in a
-    // CR LF pair, so a text of length L has L - 2n + 2 characters of its own.
-    m_characterCount->setText(QString::number(text().size() - 2 * lines + 2));
+    m_characterCount->setText(QString::number(statusCharacterCount(text().size(), lines)));
 }
 
 bool ClicheInputWindow::eventFilter(QObject *watched, QEvent *event)

@@ -22,4 +22,13 @@ inline int displayedLineCount(const QTextDocument &document)
     return lines;
 }
 
+// The character count the status bars show, as the register's own tools count it: each of the
+// displayed lines but the first is taken to start after a CR LF pair, so a text of `length`
+// characters on `lines` displayed lines counts length - 2 * lines + 2. Wrapped lines therefore
+// lower the count, and it can go below zero.
+inline int statusCharacterCount(qsizetype length, int lines)
+{
+    return int(length) - 2 * lines + 2;
+}
+
 } // namespace pelmark

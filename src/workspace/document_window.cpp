@@ -1,5 +1,6 @@
 #include "document_window.h"
 
+#include "displayed_lines.h"
 #include "rich_text_box.h"
 #include "twips.h"
 
@@ -107,7 +108,7 @@ void DocumentWindow::updateCounts()
     const int lines = m_text->displayedLineCount();
     m_panels[Lines - 1]->setText(QLatin1Char(' ') + QString::number(lines));
     const int shown = m_panels[Lines - 1]->text().trimmed().toInt();
-    m_panels[Characters - 1]->setText(QString::number(m_text->textLength() - 2 * shown + 2));
+    m_panels[Characters - 1]->setText(QString::number(statusCharacterCount(m_text->textLength(), shown)));
 }
 
 void DocumentWindow::updateClock()
