@@ -2,6 +2,7 @@
 
 #include "catalogue.h"
 #include "conversion_run.h"
+#include "input_file.h"
 #include "string_host.h"
 #include "text_encoding.h"
 
@@ -18,12 +19,10 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
-#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <iterator>
 #include <optional>
-#include <sstream>
 
 namespace pelmark::cli {
 namespace {
@@ -130,34 +129,20 @@ std::optional<Options> parseOptions(const std::vector<std::string> &args, UsageE
     return options;
 }
 
-std::optional<std::string> readAll(const std::optional<std::string> &path, std::istream &in,
-                                   std::ostream &err)
+std::optional<std::string> readInput(const std::optional<std::string> &path, std::istream &in,
+                                     std::ostream &err)
 {
+    std::string reason;
     if (!path || *path == "-") {
-        std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-        if (in.bad()) {
-            err << "pelmark-convert: не удалось прочитать стандартный ввод\n";
-            return std::nullopt;
-        }
+        std::optional<std::string> bytes = files::readInputStream(in, reason);
+        if (!bytes)
+            err << "pelmark-convert: " << reason << "\n";
         return bytes;
     }
-    std::error_code ec;
-    if (std::filesystem::is_directory(*path, ec)) {
-        err << "pelmark-convert: " << *path << " - это папка, а не файл\n";
-        return std::nullopt;
-    }
-    std::ifstream file(*path, std::ios::binary);
-    if (!file) {
-        err << "pelmark-convert: не удалось открыть файл " << *path << "\n";
-        return std::nullopt;
-    }
-    std::ostringstream bytes;
-    bytes << file.rdbuf();
-    if (file.bad()) {
-        err << "pelmark-convert: не удалось прочитать файл " << *path << "\n";
-        return std::nullopt;
-    }
-    return std::move(bytes).str();
+    std::optional<std::string> bytes = files::readInputFile(*path, reason);
+    if (!bytes)
+        err << "pelmark-convert: не удалось прочитать «" << *path << "»: " << reason << "\n";
+    return bytes;
 }
 
 // Qt's text documents need a GUI application; the converter runs one without a display.
@@ -275,7 +260,7 @@ int runConvertCommand(const std::vector<std::string> &args, std::istream &in, st
     case Options::Mode::Convert: break;
     }
 
-    const std::optional<std::string> bytes = readAll(options->input, in, err);
+    const std::optional<std::string> bytes = readInput(options->input, in, err);
     if (!bytes)
         return kExitUsage;
     if (options->mode == Options::Mode::Text) {

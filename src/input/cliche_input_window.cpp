@@ -3,6 +3,7 @@
 #include "displayed_lines.h"
 #include "initial_cliche.h"
 #include "qt_text.h"
+#include "status_panels.h"
 #include "twips.h"
 
 #include <QEvent>
@@ -14,13 +15,8 @@
 namespace pelmark::input {
 namespace {
 
-QLabel *addPanel(QStatusBar *bar, const QString &text, int widthPixels)
-{
-    auto *panel = new QLabel(text, bar);
-    panel->setMinimumWidth(widthPixels);
-    bar->addWidget(panel);
-    return panel;
-}
+// Panels of the status bar, from 0.
+enum Panel { CharacterLabel, CharacterCount, LineLabel, LineCount };
 
 QString initialText()
 {
@@ -57,10 +53,11 @@ ClicheInputWindow::ClicheInputWindow(QWidget *parent) : QMainWindow(parent), m_t
 
     QStatusBar *bar = statusBar();
     bar->setObjectName(QStringLiteral("StatusBar1"));
-    addPanel(bar, QStringLiteral("Число символов"), px(1440));
-    m_characterCount = addPanel(bar, QString(), px(440));
-    addPanel(bar, QStringLiteral("Число строк"), px(1440));
-    m_lineCount = addPanel(bar, QString(), px(440));
+    m_panels = new StatusPanels(*bar);
+    m_panels->add(QStringLiteral("Число символов"), px(1440));
+    m_panels->add(QString(), px(440));
+    m_panels->add(QStringLiteral("Число строк"), px(1440));
+    m_panels->add(QString(), px(440));
     bar->setSizeGripEnabled(false);
 
     // The window keeps its size: the box does not follow a resize.
@@ -82,18 +79,18 @@ void ClicheInputWindow::setText(const QString &text)
 
 QString ClicheInputWindow::characterCountText() const
 {
-    return m_characterCount->text();
+    return m_panels->panel(CharacterCount)->text();
 }
 QString ClicheInputWindow::lineCountText() const
 {
-    return m_lineCount->text();
+    return m_panels->panel(LineCount)->text();
 }
 
 void ClicheInputWindow::updateCounters()
 {
     const int lines = displayedLineCount(*m_text->document());
-    m_lineCount->setText(QLatin1Char(' ') + QString::number(lines));
-    m_characterCount->setText(QString::number(statusCharacterCount(text().size(), lines)));
+    m_panels->setText(LineCount, QLatin1Char(' ') + QString::number(lines));
+    m_panels->setText(CharacterCount, QString::number(statusCharacterCount(text().size(), lines)));
 }
 
 bool ClicheInputWindow::eventFilter(QObject *watched, QEvent *event)

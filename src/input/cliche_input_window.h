@@ -2,10 +2,11 @@
 
 #include <QMainWindow>
 
-class QLabel;
 class QTextEdit;
 
 namespace pelmark::input {
+
+class StatusPanels;
 
 // The window the cliche is typed in: one receipt line per line, with the counts of lines and
 // characters below. It is a top-level window of its own; the text lives as long as the window.
@@ -36,8 +37,7 @@ private:
 
     QTextEdit *m_text;
     QString m_scratch;
-    QLabel *m_characterCount;
-    QLabel *m_lineCount;
+    StatusPanels *m_panels;
 };
 
 } // namespace pelmark::input

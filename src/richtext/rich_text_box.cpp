@@ -3,6 +3,7 @@
 #include "displayed_lines.h"
 #include "document_font.h"
 #include "file_writing.h"
+#include "input_file.h"
 #include "plain_text.h"
 #include "plain_text_import.h"
 #include "qt_text.h"
@@ -12,18 +13,14 @@
 #include <QAbstractTextDocumentLayout>
 #include <QFile>
 #include <QMimeData>
+#include <QPointer>
 #include <QPrinter>
 #include <QTextBlock>
 #include <QTextDocumentFragment>
 #include <QTextLayout>
 
 namespace pelmark::richtext {
-namespace {
-
-// Files larger than this are refused rather than read into memory whole.
-constexpr qint64 kMaxFileSize = qint64(512) * 1024 * 1024;
-
-} // namespace
+namespace {} // namespace
 
 RichTextBox::RichTextBox(QWidget *parent) : QTextEdit(parent)
 {
@@ -263,28 +260,33 @@ int RichTextBox::findWord(const QString &word, std::optional<int> start, std::op
 
 bool RichTextBox::loadFile(const QString &path, QString *error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    std::string reason;
+    const std::optional<std::string> bytes =
+        files::readInputFile(QFile::encodeName(path).toStdString(), reason);
+    if (!bytes) {
         if (error)
-            *error = file.errorString();
+            *error = QString::fromStdString(reason);
         return false;
     }
-    if (file.size() > kMaxFileSize) {
-        if (error)
-            *error = tr("файл слишком велик");
-        return false;
+    // The file is read into a document of its own, which replaces the shown one only when it is
+    // whole: a load that fails half-way leaves the box as it was.
+    auto *loaded = new QTextDocument(this);
+    loaded->setDefaultFont(documentFont());
+    try {
+        const QByteArrayView view(bytes->data(), qsizetype(bytes->size()));
+        if (looksLikeRtf(view))
+            RtfReader::load(view, *loaded);
+        else
+            loaded->setPlainText(decodePlainText(view));
+    } catch (...) {
+        delete loaded;
+        throw;
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    if (looksLikeRtf(bytes)) {
-        RtfReader::load(bytes, *document());
-    } else {
-        document()->setPlainText(decodePlainText(bytes));
-    }
+    // The editor deletes its own first document itself; one loaded before is ours to delete.
+    const QPointer<QTextDocument> previous = document();
+    setDocument(loaded);
+    if (previous && previous->parent() == this)
+        delete previous.data();
     moveCursor(QTextCursor::Start);
     return true;
 }

@@ -444,7 +444,25 @@ private:
         consumeSkipUnit();
         const std::size_t remaining = m_in.size() - m_pos;
         const std::size_t length = word.hasParameter && word.parameter > 0 ? std::size_t(word.parameter) : 0;
-        m_pos += std::min(length, remaining);
+        // Data said to run past the end of the file is malformed: taking it all would lose every
+        // word that follows, so only the rest of its group is skipped.
+        m_pos = length <= remaining ? m_pos + length : endOfGroup(m_pos);
+    }
+
+    // Where the group open at `from` closes: its '}', or the end of the input.
+    std::size_t endOfGroup(std::size_t from) const
+    {
+        int depth = 0;
+        for (std::size_t i = from; i < m_in.size(); ++i) {
+            const char c = m_in[i];
+            if (c == '\\')
+                ++i;
+            else if (c == '{')
+                ++depth;
+            else if (c == '}' && depth-- == 0)
+                return i;
+        }
+        return m_in.size();
     }
 
     // A fallback unit after \u is dropped; returns whether this unit was one.

@@ -2,6 +2,7 @@
 
 #include "displayed_lines.h"
 #include "rich_text_box.h"
+#include "status_panels.h"
 #include "twips.h"
 
 #include <QDateTime>
@@ -20,7 +21,7 @@ enum Panel { CharactersLabel = 1, Characters, LinesLabel, Lines, Time, Date };
 
 DocumentWindow::DocumentWindow(QWidget *parent)
     : QWidget(parent), m_text(new richtext::RichTextBox(this)), m_statusBar(new QStatusBar(this)),
-      m_clock(new QTimer(this))
+      m_panels(new input::StatusPanels(*m_statusBar)), m_clock(new QTimer(this))
 {
     setObjectName(QStringLiteral("frmDocument"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -34,11 +35,7 @@ DocumentWindow::DocumentWindow(QWidget *parent)
     const int widths[] = {labelWidth, countWidth, labelWidth, countWidth, countWidth * 2, countWidth * 3};
     const QString texts[] = {QStringLiteral("Число символов"), {}, QStringLiteral("Число строк"), {}, {}, {}};
     for (int i = 0; i < 6; ++i) {
-        auto *panel = new QLabel(texts[i], m_statusBar);
-        panel->setObjectName(QStringLiteral("Panel%1").arg(i + 1));
-        panel->setMinimumWidth(widths[i]);
-        m_statusBar->addWidget(panel);
-        m_panels << panel;
+        m_panels->add(texts[i], widths[i])->setObjectName(QStringLiteral("Panel%1").arg(i + 1));
     }
     updateClock();
     m_clock->start(1000);
@@ -64,7 +61,7 @@ void DocumentWindow::setCaption(const QString &caption)
 
 QString DocumentWindow::panelText(int panel) const
 {
-    return panel >= 1 && panel <= m_panels.size() ? m_panels[panel - 1]->text() : QString();
+    return panel >= 1 && panel <= m_panels->count() ? m_panels->panel(panel - 1)->text() : QString();
 }
 
 void DocumentWindow::resizeEvent(QResizeEvent *event)
@@ -106,17 +103,16 @@ void DocumentWindow::updateCounts()
     }
     m_countsPending = false;
     const int lines = m_text->displayedLineCount();
-    m_panels[Lines - 1]->setText(QLatin1Char(' ') + QString::number(lines));
-    const int shown = m_panels[Lines - 1]->text().trimmed().toInt();
-    m_panels[Characters - 1]->setText(QString::number(statusCharacterCount(m_text->textLength(), shown)));
+    m_panels->setText(Lines - 1, QLatin1Char(' ') + QString::number(lines));
+    m_panels->setText(Characters - 1, QString::number(statusCharacterCount(m_text->textLength(), lines)));
 }
 
 void DocumentWindow::updateClock()
 {
     const QDateTime now = QDateTime::currentDateTime();
-    const QLocale locale;
-    m_panels[Time - 1]->setText(locale.toString(now.time(), QLocale::ShortFormat));
-    m_panels[Date - 1]->setText(locale.toString(now.date(), QLocale::ShortFormat));
+    const QLocale locale(QLocale::Russian, QLocale::Russia); // 10.12.2026, as the program speaks Russian
+    m_panels->setText(Time - 1, locale.toString(now.time(), QLocale::ShortFormat));
+    m_panels->setText(Date - 1, locale.toString(now.date(), QLocale::ShortFormat));
 }
 
 } // namespace pelmark::workspace

@@ -9,6 +9,9 @@ class QTimer;
 namespace pelmark::richtext {
 class RichTextBox;
 }
+namespace pelmark::input {
+class StatusPanels;
+}
 
 namespace pelmark::workspace {
 
@@ -44,7 +47,7 @@ private:
 
     richtext::RichTextBox *m_text;
     QStatusBar *m_statusBar;
-    QList<QLabel *> m_panels;
+    input::StatusPanels *m_panels;
     QTimer *m_clock;
     bool m_countsPending = false;
 };

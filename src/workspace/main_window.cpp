@@ -100,7 +100,7 @@ void MainWindow::createActions()
         if (row.group == ButtonGroup::Alignment)
             alignment->addAction(action);
         connect(action, &QAction::triggered, this,
-                [this, handler = row.handler] { (m_commands.*handler)(); });
+                [this, handler = row.handler] { runSafely([this, handler] { (m_commands.*handler)(); }); });
         m_actions[std::size_t(row.command)] = action;
     }
 }
@@ -148,7 +148,8 @@ void MainWindow::buildModelMenu(QMenu &menu)
         }
         QAction *action = target->addAction(toQString(model.caption));
         action->setObjectName(latin1(model.command));
-        connect(action, &QAction::triggered, this, [this, &model] { convert(model); });
+        connect(action, &QAction::triggered, this,
+                [this, &model] { runSafely([this, &model] { convert(model); }); });
     }
 }
 
@@ -167,6 +168,20 @@ void MainWindow::buildToolBar()
         m_toolBar->addAction(action);
         // The button carries its key as its name, so it is found as "Bold" or "New".
         m_toolBar->widgetForAction(action)->setObjectName(QLatin1String(commandSpec(*entry).toolKey));
+    }
+}
+
+void MainWindow::runSafely(const std::function<void()> &work)
+{
+    // A command that fails for want of memory, or on anything else that throws, stops there;
+    // every document stays open and the program goes on.
+    try {
+        work();
+    } catch (const std::bad_alloc &) {
+        m_dialog->message(
+            QStringLiteral("Не хватило памяти: команда прервана, документы остались как были."));
+    } catch (const std::exception &error) {
+        m_dialog->message(QStringLiteral("Команда прервана: %1").arg(QString::fromLocal8Bit(error.what())));
     }
 }
 
@@ -229,8 +244,12 @@ bool MainWindow::loadHelp(DocumentWindow &document)
 bool MainWindow::loadFile(DocumentWindow &document, const QString &path)
 {
     QString error;
-    if (document.textBox()->loadFile(path, &error))
-        return true;
+    try {
+        if (document.textBox()->loadFile(path, &error))
+            return true;
+    } catch (const std::bad_alloc &) {
+        error = QStringLiteral("не хватило памяти");
+    }
     m_dialog->message(
         QStringLiteral("Не удалось открыть файл «%1»: %2").arg(QDir::toNativeSeparators(path), error));
     return false;
@@ -438,7 +457,7 @@ void MainWindow::dropEvent(QDropEvent *event)
             paths << url.toLocalFile();
     }
     event->acceptProposedAction();
-    openFiles(paths);
+    runSafely([this, &paths] { openFiles(paths); });
 }
 
 } // namespace pelmark::workspace

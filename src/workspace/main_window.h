@@ -9,6 +9,7 @@
 #include <QPointer>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 class QMdiArea;
@@ -97,6 +98,7 @@ private:
     void buildModelMenu(QMenu &menu);
     void buildToolBar();
     void rebuildWindowList();
+    void runSafely(const std::function<void()> &work);
     DocumentWindow *openDocument(const QString &caption);
     void unload();
 

@@ -69,6 +69,7 @@ TEST(RtfReader, ReadsTheTextOfEveryConstruct)
         {"bin runs straight into its data", "{\\rtf1{\\pict\\bin3\x89}{}x}", "x"},
         {"bin without a number", R"({\rtf1{\pict\bin ffd8}x})", "x"},
         {"bin longer than the file", "{\\rtf1 a{\\pict\\bin999999 xyz", "a"},
+        {"bin past the end skips only its group", "{\\rtf1 a{\\pict\\bin999999 x{y}\\}z} after}", "a after"},
         {"object shows its result", R"({\rtf1{\object{\*\objclass P}{\objdata 0102}{\result R}}})", "R"},
         {"hidden text dropped", R"({\rtf1 a{\v secret}b})", "ab"},
         {"table cells and rows", R"({\rtf1\trowd\cellx1\cellx2 a\cell b\cell\row c\cell d\cell\row})",
