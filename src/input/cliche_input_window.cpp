@@ -54,14 +54,17 @@ ClicheInputWindow::ClicheInputWindow(QWidget *parent) : QMainWindow(parent), m_t
     QStatusBar *bar = statusBar();
     bar->setObjectName(QStringLiteral("StatusBar1"));
     m_panels = new StatusPanels(*bar);
+    // A count panel holds any count a cliche can reach.
+    const int countWidth = std::max(px(440), bar->fontMetrics().horizontalAdvance(QStringLiteral("-000000")));
     m_panels->add(QStringLiteral("Число символов"), px(1440));
-    m_panels->add(QString(), px(440));
+    m_panels->add(QString(), countWidth);
     m_panels->add(QStringLiteral("Число строк"), px(1440));
-    m_panels->add(QString(), px(440));
+    m_panels->add(QString(), countWidth);
     bar->setSizeGripEnabled(false);
 
-    // The window keeps its size: the box does not follow a resize.
-    setFixedSize(px(3885), px(2970) + menuBar()->sizeHint().height());
+    // The window keeps its size: the box does not follow a resize. It is wider than its 3885
+    // twips only where the desktop's font makes the four status panels need more.
+    setFixedSize(std::max(px(3885), m_panels->requiredWidth()), px(2970) + menuBar()->sizeHint().height());
     // Created with its initial text the counters stay empty until the text first changes.
     connect(m_text, &QTextEdit::textChanged, this, &ClicheInputWindow::updateCounters);
 }

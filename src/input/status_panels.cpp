@@ -54,6 +54,14 @@ int StatusPanels::neededWidth(int index) const
     return std::max(m_minimumWidths[index], textWidth);
 }
 
+int StatusPanels::requiredWidth() const
+{
+    int width = 2 * kBarMargin - kPanelGap;
+    for (int i = 0; i < m_panels.size(); ++i)
+        width += neededWidth(i) + kPanelGap;
+    return width;
+}
+
 void StatusPanels::fit()
 {
     const int available = m_bar.width() - 2 * kBarMargin;

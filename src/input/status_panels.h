@@ -23,6 +23,8 @@ public:
     QLabel *panel(int index) const { return m_panels[index]; }
     qsizetype count() const { return m_panels.size(); }
     void setText(int index, const QString &text);
+    // The bar's width that shows every panel as it stands.
+    int requiredWidth() const;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -1,10 +1,12 @@
 // The command-line converter, run as users run it: the real binary, real files, real pipes.
 #include "conversion_run.h"
+#include "input_file.h"
 #include "text_encoding.h"
 #include "token_cases.h"
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <filesystem>
@@ -59,7 +61,12 @@ protected:
     // Runs the converter with `args`, feeding `stdinBytes` to its standard input.
     Result run(const std::vector<std::string> &args, const std::string &stdinBytes = {})
     {
-        const fs::path in = write("stdin", stdinBytes);
+        return runFrom(args, write("stdin", stdinBytes));
+    }
+
+    // Runs the converter with `args` and the file `in` as its standard input.
+    Result runFrom(const std::vector<std::string> &args, const fs::path &in)
+    {
         std::string command = quote(PELMARK_CONVERT);
         for (const std::string &arg : args)
             command += " " + quote(arg);
@@ -184,6 +191,39 @@ TEST_F(ConvertCli, ErrorsExitTwoWithNothingOnStandardOutput)
         EXPECT_FALSE(r.err.empty());
     }
     EXPECT_NE(run({"--model", "НетТакой"}).err.find("--list"), std::string::npos);
+}
+
+// A device, a pipe or a huge file would be read until memory ran out: each is refused first.
+TEST_F(ConvertCli, RefusesInputThatIsNoDocument)
+{
+    const fs::path fifo = m_dir / "fifo";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const fs::path huge = write("huge.txt", "");
+    fs::resize_file(huge, pelmark::files::kMaxInputBytes + 1); // sparse: takes no disk
+    const std::pair<fs::path, const char *> cases[] = {
+        {m_dir, "это папка"},
+        {"/dev/zero", "не обычный файл"},
+        {fifo, "не обычный файл"},
+        {huge, "больше 256 МиБ"},
+        {m_dir / "missing.txt", "не найден"},
+    };
+    for (const auto &[path, reason] : cases) {
+        SCOPED_TRACE(path.string());
+        for (const char *mode : {"--text", "--preview"}) {
+            std::vector<std::string> args{mode, path.string()};
+            if (std::string_view(mode) == "--preview")
+                args.insert(args.begin(), {"--model", "mnuAMC100k"});
+            const Result r = run(args);
+            EXPECT_EQ(r.status, 2);
+            EXPECT_TRUE(r.out.empty());
+            EXPECT_NE(r.err.find(path.string()), std::string::npos) << r.err;
+            EXPECT_NE(r.err.find(reason), std::string::npos) << r.err;
+        }
+    }
+    const Result overStdin = runFrom({"--model", "mnuAMC100k"}, huge);
+    EXPECT_EQ(overStdin.status, 2);
+    EXPECT_TRUE(overStdin.out.empty());
+    EXPECT_NE(overStdin.err.find("256 МиБ"), std::string::npos) << overStdin.err;
 }
 
 TEST_F(ConvertCli, WritesTheListingAsRtfAndReadsRtfInput)
