@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace pelmark {
 
@@ -16,6 +18,17 @@ enum class LayoutOutcome {
     Rejected,  // a line is wider than the model; the message was shown, the text kept
     Abandoned, // more than 100 lines; nothing changed, nothing shown
 };
+
+// The lines of a cliche text as the layout reads them: what lies between two CRs, every LF
+// dropped. A text with k CRs has k + 1 lines.
+std::vector<std::u16string> splitClicheLines(std::u16string_view text);
+
+// The spaces that centre a line of `length` characters on a line of `width`: half of what is
+// left, rounded down, so an odd remainder leaves the line one place left of the centre.
+constexpr std::size_t centringSpaces(std::size_t length, std::size_t width)
+{
+    return length < width ? (width - length) / 2 : 0;
+}
 
 // Fits the cliche text to `width` characters a line (16, 17, 18, 21, 24 or 26 in the catalogue):
 // centres each line with leading spaces and ends every line with CR LF, or rejects the text when
