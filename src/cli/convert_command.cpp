@@ -3,6 +3,7 @@
 #include "catalogue.h"
 #include "conversion_run.h"
 #include "input_file.h"
+#include "receipt_preview.h"
 #include "string_host.h"
 #include "text_encoding.h"
 
@@ -32,12 +33,14 @@ constexpr const char *kUsage =
     "  pelmark-convert --list\n"
     "  pelmark-convert --model МОДЕЛЬ [--raw] [--cliche-out ФАЙЛ] [--output ФАЙЛ.rtf] [ВХОД]\n"
     "  pelmark-convert --text [--raw] [ВХОД]\n"
+    "  pelmark-convert --preview --model МОДЕЛЬ [--raw] [ВХОД]\n"
     "\n"
     "Переводит текст клише в коды для выбранной модели ККМ и печатает листинг.\n"
     "\n"
     "  --list              список моделей: команда, название, ширина строки\n"
     "  --model МОДЕЛЬ      команда (mnuAMC100k) или название модели (\"АМС-100К\")\n"
     "  --text              только показать текст клише, как его прочтёт программа\n"
+    "  --preview           показать чек, как его напечатает модель, и что в нём не так\n"
     "  --raw               взять текст как есть, не меняя концы строк\n"
     "  --cliche-out ФАЙЛ   записать текст клише после выравнивания (UTF-8)\n"
     "  --output ФАЙЛ.rtf   записать листинг документом RTF\n"
@@ -47,7 +50,7 @@ constexpr const char *kUsage =
     "Коды выхода: 0 - готово, 1 - строка длиннее допустимой, 2 - ошибка вызова или ввода.\n";
 
 struct Options {
-    enum class Mode { Convert, Text, List, Help, Version } mode = Mode::Convert;
+    enum class Mode { Convert, Text, Preview, List, Help, Version } mode = Mode::Convert;
     std::optional<std::string> model;
     std::optional<std::string> input;
     std::optional<std::string> clicheOut;
@@ -87,6 +90,8 @@ std::optional<Options> parseOptions(const std::vector<std::string> &args, UsageE
             options.mode = Options::Mode::List, ++modes;
         } else if (arg == "--text") {
             options.mode = Options::Mode::Text, ++modes;
+        } else if (arg == "--preview") {
+            options.mode = Options::Mode::Preview, ++modes;
         } else if (arg == "--raw") {
             options.raw = true;
         } else if (is(arg, "--model")) {
@@ -110,16 +115,21 @@ std::optional<Options> parseOptions(const std::vector<std::string> &args, UsageE
     }
 
     if (modes > 1) {
-        error.message = "параметры --list, --text, --help и --version не сочетаются";
+        error.message = "параметры --list, --text, --preview, --help и --version не сочетаются";
         return std::nullopt;
     }
     const bool convert = options.mode == Options::Mode::Convert;
-    if (convert && !options.model) {
+    const bool needsModel = convert || options.mode == Options::Mode::Preview;
+    if (needsModel && !options.model) {
         error.message = "не указана модель (--model)";
         return std::nullopt;
     }
-    if (!convert && (options.model || options.clicheOut || options.rtfOut)) {
-        error.message = "--model, --cliche-out и --output нужны только для перевода";
+    if (!needsModel && options.model) {
+        error.message = "--model нужен только для перевода и предпросмотра";
+        return std::nullopt;
+    }
+    if (!convert && (options.clicheOut || options.rtfOut)) {
+        error.message = "--cliche-out и --output нужны только для перевода";
         return std::nullopt;
     }
     if (options.mode == Options::Mode::List && (options.input || options.raw)) {
@@ -210,24 +220,57 @@ void printModels(std::ostream &out)
     }
 }
 
-int convert(const Options &options, std::string_view bytes, std::ostream &out, std::ostream &err)
+const ModelEntry *chosenModel(const Options &options, std::ostream &err)
 {
-    const std::u16string name = encoding::decodeText(*options.model);
-    const ModelEntry *model = findModel(name);
-    if (!model) {
+    const ModelEntry *model = findModel(encoding::decodeText(*options.model));
+    if (!model)
         err << "pelmark-convert: неизвестная модель " << *options.model
             << "; список моделей: pelmark-convert --list\n";
-        return kExitUsage;
+    return model;
+}
+
+constexpr const char *kAbandonedNotice =
+    " строк: строки не проверены и не выровнены, коды даны для текста как есть\n";
+
+// The receipt between bars, one line a receipt line, then each problem on standard error.
+int preview(const ModelEntry &model, const std::u16string &cliche, std::ostream &out, std::ostream &err)
+{
+    const ReceiptPreview receipt = previewReceipt(cliche, model);
+    for (const PreviewLine &line : receipt.lines) {
+        out << '|' << encoding::toUtf8(line.text)
+            << std::string(model.width - std::min(line.text.size(), model.width), ' ') << '|';
+        if (line.overflow > 0)
+            out << " +" << line.overflow;
+        out << '\n';
     }
+    out.flush();
+    for (std::size_t i = 0; i < receipt.lines.size(); ++i) {
+        const PreviewLine &line = receipt.lines[i];
+        if (line.overflow > 0)
+            err << "Строка " << i + 1 << ": длиннее ширины " << model.width << " на " << line.overflow
+                << '\n';
+        for (std::size_t position : line.uncoded) {
+            err << "Строка " << i + 1 << ", позиция " << position - line.indent + 1 << ": «"
+                << encoding::toUtf8(std::u16string_view(&line.text[position], 1))
+                << "» нет в таблице кодов модели, будет rus?_\n";
+        }
+    }
+    if (receipt.outcome == LayoutOutcome::Abandoned)
+        err << "Текст длиннее " << kMaxLayoutLines << kAbandonedNotice;
+    return receipt.outcome == LayoutOutcome::Rejected ? kExitRejected : kExitOk;
+}
+
+int convert(const Options &options, const ModelEntry &model, std::string_view bytes, std::ostream &out,
+            std::ostream &err)
+{
     StringConversionHost host;
     host.cliche = clicheFromBytes(bytes, options.raw);
-    const LayoutOutcome outcome = runConversion(*model, host);
+    const LayoutOutcome outcome = runConversion(model, host);
 
     for (const std::u16string &message : host.messages)
         err << encoding::toUtf8(message) << '\n';
     if (outcome == LayoutOutcome::Abandoned) {
-        err << "Текст длиннее " << kMaxLayoutLines
-            << " строк: строки не проверены и не выровнены, коды даны для текста как есть\n";
+        err << "Текст длиннее " << kMaxLayoutLines << kAbandonedNotice;
     }
     if (options.clicheOut && !writeFile(*options.clicheOut, encoding::toUtf8(host.cliche), err))
         return kExitUsage;
@@ -257,17 +300,21 @@ int runConvertCommand(const std::vector<std::string> &args, std::istream &in, st
     case Options::Mode::Version: out << "pelmark-convert " << PELMARK_VERSION << "\n"; return kExitOk;
     case Options::Mode::List: printModels(out); return kExitOk;
     case Options::Mode::Text:
+    case Options::Mode::Preview:
     case Options::Mode::Convert: break;
     }
 
+    const ModelEntry *model = options->model ? chosenModel(*options, err) : nullptr;
+    if (options->model && !model)
+        return kExitUsage;
     const std::optional<std::string> bytes = readInput(options->input, in, err);
     if (!bytes)
         return kExitUsage;
-    if (options->mode == Options::Mode::Text) {
-        out << encoding::toUtf8(clicheFromBytes(*bytes, options->raw));
-        return kExitOk;
+    switch (options->mode) {
+    case Options::Mode::Text: out << encoding::toUtf8(clicheFromBytes(*bytes, options->raw)); return kExitOk;
+    case Options::Mode::Preview: return preview(*model, clicheFromBytes(*bytes, options->raw), out, err);
+    default: return convert(*options, *model, *bytes, out, err);
     }
-    return convert(*options, *bytes, out, err);
 }
 
 } // namespace pelmark::cli

@@ -256,6 +256,57 @@ TEST_F(ConvertCli, WritesTheListingAsRtfAndReadsRtfInput)
     EXPECT_TRUE(unwritable.out.empty());
 }
 
+struct PreviewCliCase {
+    const char *what;
+    std::vector<std::string> args;
+    std::string input;
+    int status;
+    std::string out;
+    std::string err;
+};
+
+TEST_F(ConvertCli, PreviewPrintsTheReceiptBetweenBars)
+{
+    const PreviewCliCase cases[] = {
+        {"centred lines, a closing line end dropped",
+         {"--model", "АМС-100К"},
+         "МАГАЗИН\nСпасибо!\n",
+         0,
+         "|     МАГАЗИН      |\n|     Спасибо!     |\n",
+         ""},
+        {"capitals on an upper-casing model, a missing character",
+         {"--model", "mnuEKR2102"},
+         "чек № 5",
+         0,
+         "|    ЧЕК № 5     |\n",
+         "Строка 1, позиция 5: «№» нет в таблице кодов модели, будет rus?_\n"},
+        {"a line too long is printed whole",
+         {"--model", "mnuMicro103104K"},
+         "ok\n12345678901234567",
+         1,
+         "|       OK       |\n|12345678901234567| +1\n",
+         "Строка 2: длиннее ширины 16 на 1\n"},
+        {"raw keeps the last line end as an empty line",
+         {"--model", "mnuSamsung4615", "--raw"},
+         "A\r\n",
+         0,
+         "|          A          |\n|                     |\n",
+         ""},
+    };
+    for (const PreviewCliCase &c : cases) {
+        SCOPED_TRACE(c.what);
+        std::vector<std::string> args{"--preview"};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        const Result r = run(args, c.input);
+        EXPECT_EQ(r.status, c.status);
+        EXPECT_EQ(r.out, c.out);
+        EXPECT_EQ(r.err, c.err);
+    }
+    const Result noModel = run({"--preview"}, "x");
+    EXPECT_EQ(noModel.status, 2);
+    EXPECT_TRUE(noModel.out.empty());
+}
+
 TEST_F(ConvertCli, HelpAndVersion)
 {
     const Result version = run({"--version"});
