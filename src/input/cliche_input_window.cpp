@@ -67,6 +67,7 @@ ClicheInputWindow::ClicheInputWindow(QWidget *parent) : QMainWindow(parent), m_t
     setFixedSize(std::max(px(3885), m_panels->requiredWidth()), px(2970) + menuBar()->sizeHint().height());
     // Created with its initial text the counters stay empty until the text first changes.
     connect(m_text, &QTextEdit::textChanged, this, &ClicheInputWindow::updateCounters);
+    connect(m_text, &QTextEdit::textChanged, this, &ClicheInputWindow::textChanged);
 }
 
 QString ClicheInputWindow::text() const

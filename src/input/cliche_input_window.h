@@ -29,6 +29,10 @@ public:
     QString characterCountText() const;
     QString lineCountText() const;
 
+signals:
+    // The cliche changed: typed, pasted, cleared or laid out.
+    void textChanged();
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 

@@ -29,6 +29,7 @@ constexpr auto kCommands = std::to_array<CommandSpec>({
     {C::EditPaste,            "mnuEditPaste",            u"Вставить",                 "Ctrl+V", "Paste",       "1043", "edit-paste",            false, false, kNone,  &W::paste},
     {C::ViewToolbar,          "mnuViewToolbar",          u"Панель инструментов",      nullptr,  nullptr,       nullptr, nullptr,                true,  true,  kNone,  &W::showOrHideToolBar},
     {C::OpenCliche,           "mnuOpenClish",            u"Открыть окно ввода клише", "F2",     nullptr,       nullptr, nullptr,                false, false, kNone,  &W::showClicheWindow},
+    {C::Preview,              "mnuPreview",              u"Предпросмотр чека",        "F5",     nullptr,       nullptr, nullptr,                false, false, kNone,  &W::showPreviewWindow},
     {C::WindowNew,            "mnuWindowNewWindow",      u"Новое",                    nullptr,  nullptr,       nullptr, nullptr,                false, false, kNone,  &W::newDocument},
     {C::WindowCascade,        "mnuWindowCascade",        u"Каскадом",                 nullptr,  nullptr,       nullptr, nullptr,                false, false, kNone,  &W::cascade},
     {C::WindowTileHorizontal, "mnuWindowTileHorizontal", u"Горизонтально",            nullptr,  nullptr,       nullptr, nullptr,                false, false, kNone,  &W::tileHorizontally},
@@ -89,6 +90,7 @@ constexpr auto kViewMenu = std::to_array<MenuEntry>({action(C::ViewToolbar)});
 constexpr auto kToolsMenu = std::to_array<MenuEntry>({
     action(C::OpenCliche),
     {MenuEntry::Kind::ModelMenu, Command{}, "mnuKKMSelect", u"Выбор модели ККМ"},
+    action(C::Preview),
 });
 constexpr auto kWindowMenu = std::to_array<MenuEntry>({
     action(C::WindowNew),

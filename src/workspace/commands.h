@@ -19,6 +19,7 @@ enum class Command {
     EditPaste,
     ViewToolbar,
     OpenCliche,
+    Preview,
     WindowNew,
     WindowCascade,
     WindowTileHorizontal,

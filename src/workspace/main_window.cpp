@@ -7,8 +7,10 @@
 #include "conversion_run.h"
 #include "document_window.h"
 #include "geometry_settings.h"
+#include "initial_cliche.h"
 #include "qt_common_dialog.h"
 #include "qt_text.h"
+#include "receipt_preview_window.h"
 #include "rich_text_box.h"
 #include "settings_names.h"
 #include "string_table.h"
@@ -73,6 +75,7 @@ MainWindow::MainWindow(WorkspaceContext context)
 MainWindow::~MainWindow()
 {
     closeClicheWindow();
+    closePreviewWindow();
     // The area and its documents signal while they are torn down; by the time QWidget's own
     // destructor deletes them this is no longer a MainWindow, so they go first, unheard.
     for (DocumentWindow *document : documents())
@@ -268,6 +271,7 @@ void MainWindow::openFiles(const QStringList &paths)
 void MainWindow::exit()
 {
     closeClicheWindow();
+    closePreviewWindow();
     close();
 }
 
@@ -288,6 +292,9 @@ void MainWindow::convert(const ModelEntry &model)
 {
     WorkspaceHost host(*this);
     runConversion(model, host);
+    m_lastConverted = &model;
+    if (m_preview)
+        m_preview->setModel(model);
     updateFormatButtons();
 }
 
@@ -389,14 +396,69 @@ void MainWindow::rebuildWindowList()
 
 input::ClicheInputWindow &MainWindow::clicheWindow()
 {
-    if (!m_input)
+    if (!m_input) {
         m_input = new input::ClicheInputWindow; // a top-level window of its own, deleted when closed
+        connect(m_input, &input::ClicheInputWindow::textChanged, this, &MainWindow::updatePreview);
+        // Closed, the text is gone: the next use starts from the initial text again.
+        connect(m_input, &QObject::destroyed, this, [this] {
+            if (m_preview)
+                m_preview->setCliche(toQString(kInitialClicheText));
+        });
+    }
     return *m_input;
+}
+
+ReceiptPreviewWindow *MainWindow::existingPreviewWindow() const
+{
+    return m_preview;
+}
+
+void MainWindow::showPreviewWindow()
+{
+    if (!m_preview) {
+        m_preview = new ReceiptPreviewWindow(previewModel()); // top-level, deleted when closed
+        m_preview->setAttribute(Qt::WA_DeleteOnClose);
+        connect(m_preview, &ReceiptPreviewWindow::modelChosen, this, &MainWindow::storePreviewModel);
+        updatePreview();
+    }
+    m_preview->show();
+    m_preview->raise();
+    m_preview->activateWindow();
+}
+
+void MainWindow::updatePreview()
+{
+    if (m_preview)
+        m_preview->setCliche(m_input ? m_input->text() : toQString(kInitialClicheText));
+}
+
+const ModelEntry &MainWindow::previewModel() const
+{
+    if (m_lastConverted)
+        return *m_lastConverted;
+    m_settings->beginGroup(kSettingsGroup);
+    const QString stored = m_settings->value(kPreviewModelKey).toString();
+    m_settings->endGroup();
+    const ModelEntry *model = stored.isEmpty() ? nullptr : findModel(toU16String(stored));
+    return model ? *model : modelCatalogue().front();
+}
+
+void MainWindow::storePreviewModel(const ModelEntry &model)
+{
+    m_settings->beginGroup(kSettingsGroup);
+    m_settings->setValue(kPreviewModelKey, latin1(model.command));
+    m_settings->endGroup();
 }
 
 input::ClicheInputWindow *MainWindow::existingClicheWindow() const
 {
     return m_input;
+}
+
+void MainWindow::closePreviewWindow()
+{
+    if (m_preview)
+        delete m_preview.data();
 }
 
 void MainWindow::closeClicheWindow()
@@ -434,6 +496,7 @@ void MainWindow::unload()
     m_unloaded = true;
     m_geometry.store(*this);
     closeClicheWindow();
+    closePreviewWindow();
     m_area->closeAllSubWindows();
 }
 

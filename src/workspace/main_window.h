@@ -25,6 +25,7 @@ namespace pelmark::workspace {
 
 class CommonDialog;
 class DocumentWindow;
+class ReceiptPreviewWindow;
 
 // Where the program finds its instruction file and stores its settings, and the dialog object
 // it shows everything through. Tests give their own.
@@ -57,9 +58,13 @@ public:
     DocumentWindow *openOutputWindow();
     int documentCounter() const { return m_documentCounter; }
 
+    // The receipt preview, or null when it is not open.
+    ReceiptPreviewWindow *existingPreviewWindow() const;
+
     // The cliche input window, or null when it is not open.
     input::ClicheInputWindow *existingClicheWindow() const;
     void closeClicheWindow();
+    void closePreviewWindow();
 
     // Opens each file in a document window of its own, captioned with its path, as the open
     // command would; a file that cannot be read is told in a message and the others still open.
@@ -82,6 +87,7 @@ public:
     void updateFormatButtons() override;
     input::ClicheInputWindow &clicheWindow() override;
     void showClicheWindow() override;
+    void showPreviewWindow() override;
     void arrange(Arrangement arrangement) override;
     void setToolBarVisible(bool visible) override;
     void exit() override;
@@ -99,6 +105,12 @@ private:
     void buildToolBar();
     void rebuildWindowList();
     void runSafely(const std::function<void()> &work);
+    // The model the preview opens with: the one converted last, else the stored choice, else the
+    // menu's first.
+    const ModelEntry &previewModel() const;
+    void storePreviewModel(const ModelEntry &model);
+    // Gives the preview the cliche as a conversion would read it now.
+    void updatePreview();
     DocumentWindow *openDocument(const QString &caption);
     void unload();
 
@@ -116,6 +128,8 @@ private:
     QMenu *m_windowMenu = nullptr;
     QList<QAction *> m_windowListActions;
     QPointer<input::ClicheInputWindow> m_input;
+    QPointer<ReceiptPreviewWindow> m_preview;
+    const ModelEntry *m_lastConverted = nullptr;
     QString m_searchWord;
     int m_documentCounter = 0;
     bool m_unloaded = false;

@@ -8,5 +8,7 @@ namespace pelmark::workspace {
 inline constexpr QLatin1String kSettingsOrganization{"Pelmark"};
 inline constexpr QLatin1String kSettingsApplication{"Pelmark"};
 inline constexpr QLatin1String kSettingsGroup{"Settings"};
+// The model the receipt preview shows, by its command name ("mnuAMC100k").
+inline constexpr QLatin1String kPreviewModelKey{"PreviewModel"};
 
 } // namespace pelmark::workspace

@@ -46,6 +46,8 @@ public:
     // The cliche input window, created hidden when it does not exist.
     virtual input::ClicheInputWindow &clicheWindow() = 0;
     virtual void showClicheWindow() = 0;
+    // Shows «Предпросмотр чека», which follows the cliche as it is typed.
+    virtual void showPreviewWindow() = 0;
 
     virtual void arrange(Arrangement arrangement) = 0;
     virtual void setToolBarVisible(bool visible) = 0;

@@ -148,6 +148,11 @@ void WorkspaceCommands::showClicheWindow()
     m_workspace.showClicheWindow();
 }
 
+void WorkspaceCommands::showPreviewWindow()
+{
+    m_workspace.showPreviewWindow();
+}
+
 void WorkspaceCommands::cascade()
 {
     m_workspace.arrange(Workspace::Arrangement::Cascade);

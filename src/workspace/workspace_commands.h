@@ -27,6 +27,7 @@ public:
     void paste();
     void showOrHideToolBar();
     void showClicheWindow();
+    void showPreviewWindow();
     void cascade();
     void tileHorizontally();
     void tileVertically();

@@ -52,6 +52,7 @@ public:
     }
     pelmark::input::ClicheInputWindow &clicheWindow() override { return m_cliche; }
     void showClicheWindow() override {}
+    void showPreviewWindow() override {}
     void arrange(Arrangement arrangement) override { arrangements.push_back(arrangement); }
     void setToolBarVisible(bool visible) override { toolBarVisible = visible; }
     void exit() override { exited = true; }
