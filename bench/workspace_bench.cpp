@@ -1,7 +1,9 @@
 // The windowed program: a conversion from the model menu, start-up, and typing in a large document.
+#include "catalogue.h"
 #include "cliche_input_window.h"
 #include "document_window.h"
 #include "main_window.h"
+#include "receipt_preview_window.h"
 #include "rich_text_box.h"
 #include "scripted_dialog.h"
 #include "side_by_side.h"
@@ -155,11 +157,61 @@ void BM_TypeInAMegabyteDocument(benchmark::State &state)
 
 } // namespace
 
+// A keystroke in a 100-line cliche: the preview's own update (reading the receipt and filling
+// the tape), not the paint that follows.
+QString hundredLineCliche()
+{
+    QString cliche;
+    for (int i = 0; i < 100; ++i)
+        cliche +=
+            (i ? QStringLiteral("\r\n") : QString()) +
+            (i % 7 ? QStringLiteral("Магазин № %1").arg(i) : QStringLiteral("Строка длиннее ширины ленты"));
+    return cliche;
+}
+
+void BM_PreviewKeystrokeInAHundredLines(benchmark::State &state)
+{
+    const pelmark::ModelEntry &model = pelmark::modelCatalogue().front();
+    pelmark::workspace::ReceiptPreviewWindow preview(model);
+    preview.show();
+    QString cliche = hundredLineCliche();
+    preview.setCliche(cliche);
+    QApplication::processEvents();
+    int keystroke = 0;
+    for (auto _ : state) {
+        cliche += QChar(u'а' + keystroke++ % 32);
+        preview.setCliche(cliche);
+        benchmark::DoNotOptimize(preview.summary());
+        if (keystroke % 16 == 0)
+            cliche.chop(16);
+    }
+}
+
+// Enter in the middle of a 100-line cliche, then Backspace: every line below moves.
+void BM_PreviewNewLineInAHundredLines(benchmark::State &state)
+{
+    pelmark::workspace::ReceiptPreviewWindow preview(pelmark::modelCatalogue().front());
+    preview.show();
+    const QString cliche = hundredLineCliche();
+    const qsizetype middle = cliche.size() / 2;
+    const QString split = QString(cliche).insert(middle, QStringLiteral("\r\n"));
+    preview.setCliche(cliche);
+    QApplication::processEvents();
+    bool splitNow = true;
+    for (auto _ : state) {
+        preview.setCliche(splitNow ? split : cliche);
+        splitNow = !splitNow;
+        benchmark::DoNotOptimize(preview.summary());
+    }
+}
+
 BENCHMARK(BM_ModelCommandOnALongCliche)->Arg(32766)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StartUp)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StartUpBareMainWindow)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ProcessStartUp)->Unit(benchmark::kMillisecond)->MinTime(5)->UseManualTime();
 BENCHMARK(BM_TypeInAMegabyteDocument)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PreviewKeystrokeInAHundredLines)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PreviewNewLineInAHundredLines)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char **argv)
 {

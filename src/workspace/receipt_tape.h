@@ -2,6 +2,9 @@
 
 #include <QPlainTextEdit>
 
+#include <cstddef>
+#include <vector>
+
 namespace pelmark {
 struct ReceiptPreview;
 }
@@ -17,23 +20,34 @@ class ReceiptTape final : public QPlainTextEdit {
     Q_DISABLE_COPY_MOVE(ReceiptTape)
 
 public:
+    // What marks one line of the tape.
+    struct LineMarks {
+        int overflow = 0;                 // characters too many; 0 when it fits
+        std::vector<std::size_t> uncoded; // positions the chart has no code for
+        bool operator==(const LineMarks &) const = default;
+    };
+
     explicit ReceiptTape(QWidget *parent = nullptr);
 
     void showReceipt(const ReceiptPreview &preview);
-    // The number beside line `line` (from 0): the characters it is too long by, or 0.
-    int overflowOf(int line) const;
+    // The marks of line `line` (from 0); none past the last line.
+    const LineMarks &marksOf(int line) const;
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
     class Gutter;
+    class Highlighter;
+    // Replaces the lines that changed; returns the range of new lines it wrote.
+    std::pair<int, int> setLines(const QStringList &lines);
     void fitWidth(std::size_t characters);
     void paintGutter(QPaintEvent *event);
     int gutterWidth() const;
 
     Gutter *m_gutter;
-    std::vector<int> m_overflows;
+    Highlighter *m_highlighter;
+    std::vector<LineMarks> m_marks;
 };
 
 } // namespace pelmark::workspace

@@ -11,6 +11,8 @@
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
 
 using namespace pelmark::workspace;
 
@@ -91,11 +93,22 @@ TEST_F(PreviewTest, MarksCharactersTheChartLacksAndFollowsTheCopiedText)
     auto *tape = preview.findChild<QPlainTextEdit *>(QStringLiteral("txtTape"));
     ASSERT_NE(tape, nullptr);
     EXPECT_TRUE(tape->isReadOnly());
-    ASSERT_EQ(tape->extraSelections().size(), 1);
-    EXPECT_EQ(tape->extraSelections().front().cursor.selectedText(), QStringLiteral("№"));
+    const QList<QTextLayout::FormatRange> marks = tape->document()->firstBlock().layout()->formats();
+    ASSERT_EQ(marks.size(), 1);
+    EXPECT_EQ(tape->document()->firstBlock().text().mid(marks.front().start, marks.front().length),
+              QStringLiteral("№"));
+
     tape->selectAll();
     tape->copy();
     EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("       № 1        "));
+
+    // A line grown too long turns red as a whole; the marks follow each edit.
+    main().clicheWindow().setText(QStringLiteral("ok\r\n") + QString(20, QLatin1Char('x')));
+    const QTextBlock second = tape->document()->findBlockByNumber(1);
+    ASSERT_EQ(second.layout()->formats().size(), 1);
+    EXPECT_EQ(second.layout()->formats().front().length, 20);
+    EXPECT_EQ(second.layout()->formats().front().format.foreground().color().red(), 0xC6);
+    EXPECT_TRUE(tape->document()->firstBlock().layout()->formats().isEmpty());
 }
 
 TEST_F(PreviewTest, TheChosenModelComesBackAfterARestartAndAConversionTakesOver)
@@ -139,6 +152,51 @@ TEST_F(PreviewTest, ClosingTheInputWindowShowsTheInitialText)
     EXPECT_EQ(preview.tapeText(), QString(8, ' ') + "A" + QString(9, ' '));
     main().closeClicheWindow();
     EXPECT_TRUE(preview.tapeText().startsWith(QStringLiteral("  Окно для ввода текста клише")));
+}
+
+} // namespace
+
+namespace {
+
+// The tape replaces only the lines that changed; whatever the edit, it ends up as a fresh tape.
+TEST(ReceiptTape, EditsOfAnyShapeLeaveTheTapeAsAFreshOneWouldBe)
+{
+    const pelmark::ModelEntry &model = pelmark::modelCatalogue().front();
+    ReceiptPreviewWindow preview(model);
+    const QStringList steps = {
+        QStringLiteral("a\r\nb\r\nc"),
+        QStringLiteral("a\r\nb\r\nc\r\nd"),             // added at the end
+        QStringLiteral("x\r\na\r\nb\r\nc\r\nd"),        // added at the top
+        QStringLiteral("x\r\na\r\nnew\r\nb\r\nc\r\nd"), // added in the middle
+        QStringLiteral("x\r\na\r\nnew\r\nc\r\nd"),      // removed in the middle
+        QStringLiteral("a\r\nnew\r\nc\r\nd"),           // removed at the top
+        QStringLiteral("a\r\nnew"),                     // removed at the end
+        QStringLiteral("a\r\nNEW"),                     // changed
+        QStringLiteral("a\r\na"),                       // same lines repeated
+        QStringLiteral("a"),
+        QStringLiteral(""),
+        QStringLiteral("1\r\n2\r\n3\r\n4"),
+        QStringLiteral("1\r\n3"),
+    };
+    for (const QString &cliche : steps) {
+        SCOPED_TRACE(cliche.toStdString());
+        preview.setCliche(cliche);
+        ReceiptPreviewWindow fresh(model);
+        fresh.setCliche(cliche);
+        EXPECT_EQ(preview.tapeText(), fresh.tapeText());
+    }
+}
+
+// "@" has a code on one chart of width 18 and none on the other: the same text, marked anew.
+TEST(ReceiptTape, AnotherModelMarksTheSameTextAnew)
+{
+    ReceiptPreviewWindow preview(*pelmark::findModel(u"mnuAMC100k"));
+    preview.setCliche(QStringLiteral("a@b"));
+    const QTextBlock line = preview.findChild<QPlainTextEdit *>()->document()->firstBlock();
+    EXPECT_TRUE(line.layout()->formats().isEmpty());
+    preview.setModel(*pelmark::findModel(u"mnuAMC200F"));
+    ASSERT_EQ(line.layout()->formats().size(), 1);
+    EXPECT_EQ(line.text().at(line.layout()->formats().front().start), QLatin1Char('@'));
 }
 
 } // namespace
