@@ -5,12 +5,12 @@ pelmark_build_packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    fonts-liberation
+    fonts-liberation qt6-translations-l10n
 )
 pelmark_test_packages=(
     clang libclang-rt-14-dev
     pandoc libreoffice-writer-nogui
-    xvfb xauth xdotool x11-utils poppler-utils desktop-file-utils dpkg-dev
+    xvfb xauth xdotool x11-utils poppler-utils desktop-file-utils dpkg-dev lintian appstream
 )
 
 pelmark_missing_packages() {
