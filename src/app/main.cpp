@@ -12,25 +12,6 @@
 #include <cstdio>
 #include <exception>
 
-namespace {
-
-// Options of Pelmark's own (--help, --version) and the files to open; Qt's (-platform, -style)
-// were taken by the application already.
-QStringList filesToOpen(const QCoreApplication &application)
-{
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Pelmark: клише кассовых аппаратов и их коды."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("файлы"),
-                                 QStringLiteral("Документы RTF или текстовые файлы."),
-                                 QStringLiteral("[файлы...]"));
-    parser.process(application); // answers --help and --version itself, and exits
-    return parser.positionalArguments();
-}
-
-} // namespace
-
 int main(int argc, char **argv)
 {
     using namespace pelmark::workspace;
@@ -39,7 +20,11 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(kSettingsApplication);
     QApplication::setApplicationVersion(QStringLiteral(PELMARK_VERSION));
     installRussian(app);
-    const QStringList files = filesToOpen(app);
+    // Answers --help and --version itself, and ends the program then.
+    QCommandLineParser parser;
+    describeCommandLine(parser);
+    parser.process(app);
+    const QStringList files = parser.positionalArguments();
 
     try {
         WorkspaceContext context;

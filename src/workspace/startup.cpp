@@ -1,5 +1,6 @@
 #include "startup.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
 
@@ -21,6 +22,16 @@ QStringList defaultHelpFolders()
 #endif
     folders.removeDuplicates();
     return folders;
+}
+
+void describeCommandLine(QCommandLineParser &parser)
+{
+    parser.setApplicationDescription(QStringLiteral("Pelmark: клише кассовых аппаратов и их коды."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("файлы"),
+                                 QStringLiteral("Документы RTF или текстовые файлы."),
+                                 QStringLiteral("[файлы...]"));
 }
 
 std::unique_ptr<MainWindow> startPelmark(WorkspaceContext context)

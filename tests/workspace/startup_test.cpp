@@ -3,6 +3,7 @@
 
 #include "twips.h"
 
+#include <QCommandLineParser>
 #include <QScreen>
 
 using namespace pelmark::workspace;
@@ -106,6 +107,27 @@ TEST_F(WorkspaceTest, ClosingStoresTheGeometryButNotWhenMinimized)
     again.showMinimized();
     again.close();
     EXPECT_EQ(stored("MainLeft"), px(2000));
+}
+
+} // namespace
+
+namespace {
+
+TEST(CommandLine, FilesAreThePositionalArgumentsAndDoubleDashEndsTheOptions)
+{
+    QCommandLineParser parser;
+    pelmark::workspace::describeCommandLine(parser);
+    ASSERT_TRUE(parser.parse({QStringLiteral("pelmark"), QStringLiteral("a.rtf"), QStringLiteral("--"),
+                              QStringLiteral("--help"), QStringLiteral("-v")}));
+    EXPECT_EQ(parser.positionalArguments(),
+              (QStringList{QStringLiteral("a.rtf"), QStringLiteral("--help"), QStringLiteral("-v")}));
+    EXPECT_FALSE(parser.isSet(QStringLiteral("help")));
+
+    QCommandLineParser asked;
+    pelmark::workspace::describeCommandLine(asked);
+    ASSERT_TRUE(asked.parse({QStringLiteral("pelmark"), QStringLiteral("--version")}));
+    EXPECT_TRUE(asked.isSet(QStringLiteral("version")));
+    EXPECT_TRUE(asked.positionalArguments().isEmpty());
 }
 
 } // namespace
