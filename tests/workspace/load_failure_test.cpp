@@ -59,7 +59,8 @@ TEST_F(WorkspaceTest, LoadThatRunsOutOfMemoryHalfWayLeavesTheDocumentAsItWas)
     const QString captionBefore = caption(main().activeDocument());
     // Text goes into the new document first; a second font table far down then asks for a
     // large table of fonts, which is refused.
-    writeAll(path("big.rtf"), "{\\rtf1{\\fonttbl{\\f0 Arial;}}Loaded text\\par{\\fonttbl{\\f16000 Big;}}more}");
+    writeAll(path("big.rtf"),
+             "{\\rtf1{\\fonttbl{\\f0 Arial;}}Loaded text\\par{\\fonttbl{\\f16000 Big;}}more}");
     m_dialog.fileAnswers = {path("big.rtf")};
     g_failLargeAllocation = true;
     trigger("mnuFileOpen");
@@ -75,6 +76,32 @@ TEST_F(WorkspaceTest, LoadThatRunsOutOfMemoryHalfWayLeavesTheDocumentAsItWas)
     trigger("mnuFileOpen");
     EXPECT_EQ(activeBox().text(), QStringLiteral("Loaded text\r\nmore"));
     EXPECT_EQ(caption(main().activeDocument()), path("big.rtf"));
+}
+
+// A command that runs out of memory stops there: a message, every document as it was, and the
+// program goes on.
+TEST_F(WorkspaceTest, CommandThatRunsOutOfMemoryStopsWithAMessage)
+{
+    writeHelp();
+    start();
+    const QStringList captionsBefore = captions();
+    const QString instructions = main().documents().front()->textBox()->text();
+    // Over 100 lines are coded as typed: 30,000 characters ask for one large buffer of tokens.
+    QString cliche;
+    for (int line = 0; line < 101; ++line)
+        cliche += QString(line ? QStringLiteral("\r\n") : QString()) + QString(300, QLatin1Char('A'));
+    main().clicheWindow().setText(cliche);
+    g_failLargeAllocation = true;
+    trigger("mnuAMC100k");
+    EXPECT_FALSE(g_failLargeAllocation) << "the conversion never asked for a large buffer";
+    ASSERT_EQ(m_dialog.messages().size(), 1);
+    EXPECT_TRUE(m_dialog.messages().front().contains(QStringLiteral("памяти")))
+        << m_dialog.messages().front().toStdString();
+    EXPECT_EQ(captions(), captionsBefore);
+    EXPECT_EQ(main().documents().front()->textBox()->text(), instructions);
+
+    trigger("mnuFileNew");
+    EXPECT_EQ(captions().size(), captionsBefore.size() + 1);
 }
 
 } // namespace
