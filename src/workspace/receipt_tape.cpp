@@ -10,6 +10,8 @@
 #include <QSyntaxHighlighter>
 #include <QTextBlock>
 
+#include <utility>
+
 namespace pelmark::workspace {
 namespace {
 
@@ -95,16 +97,16 @@ void ReceiptTape::showReceipt(const ReceiptPreview &preview)
         marks.push_back({int(line.overflow), line.uncoded});
     }
     // The marks go first: the highlighter reads them as the changed lines go in.
-    std::swap(m_marks, marks);
+    const std::vector<LineMarks> previous = std::exchange(m_marks, std::move(marks));
     const auto [first, last] = setLines(lines);
     // A line whose text stayed may still be marked anew, when another model reads it otherwise.
-    const int shift = int(m_marks.size()) - int(marks.size());
+    const int shift = int(m_marks.size()) - int(previous.size());
     for (int line = 0; line < int(m_marks.size()); ++line) {
         if (line >= first && line < last)
             continue;
         const int before = line < first ? line : line - shift;
-        if (before < 0 || before >= int(marks.size()) ||
-            !(marks[std::size_t(before)] == m_marks[std::size_t(line)]))
+        if (before < 0 || before >= int(previous.size()) ||
+            !(previous[std::size_t(before)] == m_marks[std::size_t(line)]))
             m_highlighter->rehighlightBlock(document()->findBlockByNumber(line));
     }
     fitWidth(preview.width);
