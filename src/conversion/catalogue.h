@@ -21,7 +21,8 @@ struct ModelEntry {
     std::size_t width;           // line width of the layout
     std::u16string_view marker;  // opens every code line of the listing
     bool upperCase;              // upper-case each character before the chart lookup
-    const CodeTable &(*table)(); // the model's code chart, built on first use
+    // The model's code chart, built on first use. A reference, so a row cannot leave it out.
+    const CodeTable &(&table)();
 };
 
 // The 26 models in the order of the model menu.

@@ -142,6 +142,7 @@ TEST(CommandTable, EveryCommandIsPlacedAndNamedOnce)
     }
     for (const CommandSpec &row : commandTable()) {
         EXPECT_TRUE(placed.count(row.command)) << row.objectName;
+        EXPECT_NE(row.handler, nullptr) << row.objectName;
         EXPECT_TRUE(names.insert(row.objectName).second) << row.objectName;
     }
 }
