@@ -32,6 +32,24 @@ void *operator new[](std::size_t size)
 {
     return allocate(size);
 }
+// Every plain form is replaced, nothrow ones included, so that what one form allocates any
+// other may free.
+void *operator new(std::size_t size, const std::nothrow_t &) noexcept
+{
+    return std::malloc(size ? size : 1);
+}
+void *operator new[](std::size_t size, const std::nothrow_t &) noexcept
+{
+    return std::malloc(size ? size : 1);
+}
+void operator delete(void *p, const std::nothrow_t &) noexcept
+{
+    std::free(p);
+}
+void operator delete[](void *p, const std::nothrow_t &) noexcept
+{
+    std::free(p);
+}
 void operator delete(void *p) noexcept
 {
     std::free(p);
