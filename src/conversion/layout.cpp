@@ -7,35 +7,42 @@
 
 namespace pelmark {
 
-std::vector<std::u16string> splitClicheLines(std::u16string_view text)
+ClicheLines splitClicheLines(std::u16string_view text, std::size_t keep)
 {
-    std::vector<std::u16string> lines(1);
+    ClicheLines split;
+    split.lines.reserve(std::min<std::size_t>(keep, kMaxLayoutLines + 1));
+    split.lines.emplace_back();
     for (char16_t c : text) {
-        if (c == u'\r')
-            lines.emplace_back();
-        else if (c != u'\n')
-            lines.back() += c;
+        if (c == u'\r') {
+            if (++split.count <= keep)
+                split.lines.emplace_back();
+        } else if (c != u'\n') {
+            if (split.count > keep) {
+                split.textBeyondKept = true;
+                break;
+            }
+            split.lines.back() += c;
+        }
     }
-    return lines;
+    return split;
 }
 
 LayoutOutcome layOutCliche(ConversionHost &host, std::size_t width)
 {
-    const std::vector<std::u16string> lines = splitClicheLines(host.clicheText());
+    const ClicheLines split = splitClicheLines(host.clicheText(), kMaxLayoutLines);
     // Text on line 101 or later gives up at once, before any line is tested.
-    if (std::any_of(lines.begin() + std::ptrdiff_t(std::min(lines.size(), kMaxLayoutLines)), lines.end(),
-                    [](const std::u16string &line) { return !line.empty(); }))
+    if (split.textBeyondKept)
         return LayoutOutcome::Abandoned;
 
-    const std::size_t testedLines = std::min(lines.size(), kMaxLayoutLines);
-    for (std::size_t i = 0; i < testedLines; ++i) {
-        if (lines[i].size() > width) {
+    const std::vector<std::u16string> &lines = split.lines;
+    for (const std::u16string &line : lines) {
+        if (line.size() > width) {
             // The text stays as typed, so the user can mend the one long line.
             host.showMessage(kLineTooLongMessage);
             return LayoutOutcome::Rejected;
         }
     }
-    if (lines.size() > kMaxLayoutLines)
+    if (split.count > kMaxLayoutLines)
         return LayoutOutcome::Abandoned;
 
     std::u16string laidOut;

@@ -21,7 +21,14 @@ enum class LayoutOutcome {
 
 // The lines of a cliche text as the layout reads them: what lies between two CRs, every LF
 // dropped. A text with k CRs has k + 1 lines.
-std::vector<std::u16string> splitClicheLines(std::u16string_view text);
+struct ClicheLines {
+    std::vector<std::u16string> lines; // the first `keep` lines
+    std::size_t count = 1;             // every line, kept or not
+    bool textBeyondKept = false;       // a character other than CR and LF lies past the kept lines
+};
+// Keeps the first `keep` lines and stops at the first character past them: the layout looks no
+// further than line 101, however long the text.
+ClicheLines splitClicheLines(std::u16string_view text, std::size_t keep = std::size_t(-1));
 
 // The spaces that centre a line of `length` characters on a line of `width`: half of what is
 // left, rounded down, so an odd remainder leaves the line one place left of the centre.

@@ -40,7 +40,7 @@ ReceiptPreview previewReceipt(std::u16string_view cliche, const ModelEntry &mode
 {
     ReceiptPreview preview{layoutOutcome(cliche, model.width), model.width, {}};
     const bool centre = preview.outcome != LayoutOutcome::Abandoned;
-    std::vector<std::u16string> lines = splitClicheLines(cliche);
+    std::vector<std::u16string> lines = splitClicheLines(cliche).lines;
     preview.lines.reserve(lines.size());
     for (std::u16string &typed : lines)
         preview.lines.push_back(previewLine(std::move(typed), model, centre));

@@ -67,7 +67,7 @@ TEST(ReceiptPreview, AgreesWithTheLayoutAndTheChartsOnEveryModel)
             EXPECT_EQ(preview.outcome, outcome);
             EXPECT_EQ(preview.width, model.width);
 
-            const std::vector<std::u16string> typed = splitClicheLines(c.text);
+            const std::vector<std::u16string> typed = splitClicheLines(c.text).lines;
             ASSERT_EQ(preview.lines.size(), typed.size());
             std::u16string joined;
             for (std::size_t i = 0; i < typed.size(); ++i) {
