@@ -10,7 +10,7 @@ namespace pelmark {
 
 // The submenus of the model menu, in menu order.
 enum class ModelGroup : unsigned char { None, Amc, Astra, Merqury, Micro, Minica, Oka, Samsung, Shtrih, Ekr };
-inline constexpr std::size_t kModelGroupCount = 10; // with None
+inline constexpr std::size_t kModelGroupCount = std::size_t(ModelGroup::Ekr) + 1; // with None
 
 // One register model: one command of the model menu and everything its listing needs.
 struct ModelEntry {

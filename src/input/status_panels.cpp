@@ -2,7 +2,6 @@
 
 #include <QEvent>
 #include <QLabel>
-#include <QLayout>
 #include <QStatusBar>
 
 namespace pelmark::input {

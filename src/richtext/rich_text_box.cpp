@@ -19,8 +19,9 @@
 #include <QTextDocumentFragment>
 #include <QTextLayout>
 
+#include <memory>
+
 namespace pelmark::richtext {
-namespace {} // namespace
 
 RichTextBox::RichTextBox(QWidget *parent) : QTextEdit(parent)
 {
@@ -270,21 +271,17 @@ bool RichTextBox::loadFile(const QString &path, QString *error)
     }
     // The file is read into a document of its own, which replaces the shown one only when it is
     // whole: a load that fails half-way leaves the box as it was.
-    auto *loaded = new QTextDocument(this);
+    auto loaded = std::make_unique<QTextDocument>();
     loaded->setDefaultFont(documentFont());
-    try {
-        const QByteArrayView view(bytes->data(), qsizetype(bytes->size()));
-        if (looksLikeRtf(view))
-            RtfReader::load(view, *loaded);
-        else
-            loaded->setPlainText(decodePlainText(view));
-    } catch (...) {
-        delete loaded;
-        throw;
-    }
+    const QByteArrayView view(bytes->data(), qsizetype(bytes->size()));
+    if (looksLikeRtf(view))
+        RtfReader::load(view, *loaded);
+    else
+        loaded->setPlainText(decodePlainText(view));
     // The editor deletes its own first document itself; one loaded before is ours to delete.
     const QPointer<QTextDocument> previous = document();
-    setDocument(loaded);
+    loaded->setParent(this);
+    setDocument(loaded.release());
     if (previous && previous->parent() == this)
         delete previous.data();
     moveCursor(QTextCursor::Start);

@@ -21,14 +21,23 @@ bool Application::notify(QObject *receiver, QEvent *event)
 {
     try {
         return QApplication::notify(receiver, event);
-    } catch (const std::bad_alloc &) {
-        report(QStringLiteral("Не хватило памяти: действие прервано, документы остались как были."));
-    } catch (const std::exception &error) {
-        report(QStringLiteral("Действие прервано: %1").arg(QString::fromLocal8Bit(error.what())));
     } catch (...) {
-        report(QStringLiteral("Действие прервано из-за внутренней ошибки."));
+        report(describeCurrentFailure());
     }
     return false;
+}
+
+QString describeCurrentFailure()
+{
+    try {
+        throw;
+    } catch (const std::bad_alloc &) {
+        return QStringLiteral("Не хватило памяти: действие прервано, документы остались как были.");
+    } catch (const std::exception &error) {
+        return QStringLiteral("Действие прервано: %1").arg(QString::fromLocal8Bit(error.what()));
+    } catch (...) {
+        return QStringLiteral("Действие прервано из-за внутренней ошибки.");
+    }
 }
 
 void Application::report(const QString &text) const

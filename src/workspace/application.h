@@ -26,6 +26,10 @@ private:
     std::function<void(const QString &)> m_reporter;
 };
 
+// What the user is told of the exception being handled, in a catch block: out of memory, or the
+// exception's own words.
+QString describeCurrentFailure();
+
 // Qt's own texts (standard dialogs, message-box buttons, context menus) in Russian, whatever the
 // system's language, and dates and times in the Russian form: Pelmark's own texts are Russian.
 // Returns whether Qt's translation was found.

@@ -1,5 +1,6 @@
 #include "main_window.h"
 
+#include "application.h"
 #include "catalogue.h"
 #include "cliche_input_window.h"
 #include "command_table.h"
@@ -36,11 +37,6 @@ namespace pelmark::workspace {
 namespace {
 
 const QString kHelpFile = QStringLiteral("Help.rtf");
-
-QString fromUtf16(const char16_t *text)
-{
-    return QString::fromUtf16(text);
-}
 
 QLatin1String latin1(std::string_view text)
 {
@@ -90,7 +86,7 @@ void MainWindow::createActions()
     auto *alignment = new QActionGroup(this);
     alignment->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
     for (const CommandSpec &row : commandTable()) {
-        auto *action = new QAction(row.caption ? fromUtf16(row.caption) : QLatin1String(row.toolKey), this);
+        auto *action = new QAction(row.caption ? toQString(row.caption) : QLatin1String(row.toolKey), this);
         action->setObjectName(QLatin1String(row.objectName));
         if (row.shortcut)
             action->setShortcut(QKeySequence(QLatin1String(row.shortcut)));
@@ -111,7 +107,7 @@ void MainWindow::createActions()
 void MainWindow::buildMenus()
 {
     for (const MenuLayout &layout : menuBarLayout()) {
-        QMenu *menu = menuBar()->addMenu(fromUtf16(layout.caption));
+        QMenu *menu = menuBar()->addMenu(toQString(layout.caption));
         menu->setObjectName(QLatin1String(layout.objectName));
         for (const MenuEntry &entry : layout.entries) {
             switch (entry.kind) {
@@ -120,7 +116,7 @@ void MainWindow::buildMenus()
                 menu->addSeparator()->setObjectName(QLatin1String(entry.objectName));
                 break;
             case MenuEntry::Kind::ModelMenu: {
-                QMenu *models = menu->addMenu(fromUtf16(entry.caption));
+                QMenu *models = menu->addMenu(toQString(entry.caption));
                 models->setObjectName(QLatin1String(entry.objectName));
                 buildModelMenu(*models);
                 break;
@@ -180,11 +176,8 @@ void MainWindow::runSafely(const std::function<void()> &work)
     // every document stays open and the program goes on.
     try {
         work();
-    } catch (const std::bad_alloc &) {
-        m_dialog->message(
-            QStringLiteral("Не хватило памяти: команда прервана, документы остались как были."));
-    } catch (const std::exception &error) {
-        m_dialog->message(QStringLiteral("Команда прервана: %1").arg(QString::fromLocal8Bit(error.what())));
+    } catch (...) {
+        m_dialog->message(describeCurrentFailure());
     }
 }
 
@@ -238,7 +231,7 @@ bool MainWindow::loadHelp(DocumentWindow &document)
         folders << QDir::currentPath();
     for (const QString &folder : folders) {
         const QString path = QDir(folder).filePath(kHelpFile);
-        if (QFileInfo(path).isFile() && document.textBox()->loadFile(path))
+        if (document.textBox()->loadFile(path))
             return true;
     }
     return false;
